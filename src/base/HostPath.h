@@ -1,0 +1,21 @@
+#pragma once
+// The one way a stored or scripted file name reaches the disk. Publications
+// name files the Windows way: "\" separators, drive letters and any letter
+// case, in Windows-1252. On this system names are UTF-8 and case matters, so
+// a name is mapped here: separators become "/", a drive letter is dropped, and
+// when the exact path does not exist each component is matched without
+// regard to case, as on the file systems the publications were made on.
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// Windows-1252 stored name -> UTF-8 path for the file system. Components that
+// do not exist (a file about to be created) are kept as written.
+std::string HostPath(std::string_view ansiName);
+// UTF-8 path from the file system -> Windows-1252 text for scripts.
+std::string AnsiFromHostPath(std::string_view hostPath);
+// A folder handed to scripts: Windows-1252, ending with "/".
+std::string ScriptFolder(std::string_view hostFolder);
+
+}  // namespace orv

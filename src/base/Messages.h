@@ -1,0 +1,31 @@
+#pragma once
+// The player's own numbered messages (202 and up), looked up by number. Every
+// message text the system shows comes from this one table.
+#include <string_view>
+
+namespace orv {
+
+std::string_view Message(int number);  // empty when the number has no text
+bool HasMessage(int number);
+
+namespace msg {
+inline constexpr int kOk = 202;
+inline constexpr int kUnknownError = 227;
+inline constexpr int kUnknown = 228;
+inline constexpr int kReadOnlyVariable = 229;
+inline constexpr int kResourceUnavailable = 236;
+inline constexpr int kParamCount = 239;
+inline constexpr int kNoSubroutine = 240;
+inline constexpr int kMissingQuotes = 241;
+inline constexpr int kSyntaxError = 242;
+inline constexpr int kNoLabel = 244;
+inline constexpr int kNoPage = 246;
+inline constexpr int kUnknownCommand = 247;
+inline constexpr int kInvalidApplication = 256;
+inline constexpr int kFileMissing = 303;
+inline constexpr int kPathMissing = 304;
+inline constexpr int kNotOnThisPlatform = 350;
+inline constexpr int kTooManyNestedScripts = 351;
+}  // namespace msg
+
+}  // namespace orv
