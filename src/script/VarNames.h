@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// The bracketed form of a variable reference: "Count" -> "[Count]",
+// "[Arr[i]" -> "[Arr[i]]". Brackets are balanced by adding one at the end or
+// the front; an empty text stays empty.
+std::string NormalizeVarName(std::string_view text);
+
+}  // namespace orv
