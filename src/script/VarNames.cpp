@@ -2,10 +2,9 @@
 
 namespace orv {
 
-std::string NormalizeVarName(std::string_view text) {
-  if (text.empty()) return {};
-  std::string out;
-  out.reserve(text.size() + 2);
+void NormalizeVarNameInto(std::string_view text, std::string& out) {
+  out.clear();
+  if (text.empty()) return;
   if (text.front() != '[') out.push_back('[');
   out.append(text);
   if (out.back() != ']' || out.size() == 1) out.push_back(']');
@@ -18,6 +17,12 @@ std::string NormalizeVarName(std::string_view text) {
     out.push_back(']');
   else if (opens < closes)
     out.insert(out.begin(), '[');
+}
+
+std::string NormalizeVarName(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  NormalizeVarNameInto(text, out);
   return out;
 }
 

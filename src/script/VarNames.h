@@ -8,5 +8,7 @@ namespace orv {
 // "[Arr[i]" -> "[Arr[i]]". Brackets are balanced by adding one at the end or
 // the front; an empty text stays empty.
 std::string NormalizeVarName(std::string_view text);
+// The same into `out` (replaced), reusing its storage.
+void NormalizeVarNameInto(std::string_view text, std::string& out);
 
 }  // namespace orv

@@ -1,0 +1,77 @@
+#pragma once
+// A variable store: Name=Value entries in insertion order, found by name
+// without regard to case through a hash index. Assignments keep an entry's
+// place; new variables are appended.
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "base/Ansi.h"
+
+namespace orv {
+
+enum VarTypeCode : std::uint8_t {
+  vtUndefined = 0,
+  vtString = 1,
+  vtInteger = 2,
+  vtCurrency = 3,
+  vtDecimal = 4,
+  vtBoolean = 5,
+  vtDate = 6
+};
+
+// Attached to typed variables and to every variable DefineVar creates in a
+// local store.
+struct TGenericVarInfo {
+  std::uint8_t VarType = vtUndefined;
+  std::string Format;  // decimals or date format as DefineVar received it
+};
+
+struct VarEntry {
+  std::string Name;   // without brackets
+  std::string Value;  // may hold "=", CR, LF and NUL bytes
+  std::unique_ptr<TGenericVarInfo> Info;
+
+  std::uint8_t Type() const { return Info ? Info->VarType : std::uint8_t{vtUndefined}; }
+};
+
+class TVarStringList {
+ public:
+  using iterator = std::list<VarEntry>::iterator;
+  using const_iterator = std::list<VarEntry>::const_iterator;
+
+  TVarStringList() = default;
+  TVarStringList(const TVarStringList&) = delete;
+  TVarStringList& operator=(const TVarStringList&) = delete;
+
+  VarEntry* Find(std::string_view name);
+  const VarEntry* Find(std::string_view name) const;
+  // Appends a new entry; the name must not be present yet.
+  VarEntry& Append(std::string_view name, std::string_view value,
+                   std::unique_ptr<TGenericVarInfo> info = nullptr);
+  // Removes the entry (found by its own name) and its info.
+  void Erase(const VarEntry& entry);
+  iterator Erase(iterator it);
+  void Clear();
+
+  std::size_t Count() const { return entries_.size(); }
+  bool Empty() const { return entries_.empty(); }
+  iterator begin() { return entries_.begin(); }
+  iterator end() { return entries_.end(); }
+  const_iterator begin() const { return entries_.begin(); }
+  const_iterator end() const { return entries_.end(); }
+
+  // Set by the last typed assignment whose value failed to convert.
+  bool ConversionFailed = false;
+
+ private:
+  std::list<VarEntry> entries_;
+  // Keys view the entries' own names: list nodes never move.
+  std::unordered_map<std::string_view, iterator, AnsiCaseHash, AnsiCaseEqual> index_;
+};
+
+}  // namespace orv
