@@ -28,7 +28,7 @@ ConditionToken ConditionTokenizer::Next() {
   if (c == '(') {
     ++pos_;
     token.kind = ConditionTokenKind::kOpen;
-    token.text = "(";
+    token.text.push_back('(');
     return token;
   }
   if (c == '"') {

@@ -16,10 +16,11 @@ namespace {
 // bounds the nesting of parentheses.
 constexpr int kStackSize = 20;
 
+// Left uninitialised: entries are written when pushed.
 struct StackEntry {
-  std::uint8_t state = 0;
-  MathFunction function = MathFunction::kNone;
-  long double value = 0;
+  std::uint8_t state;
+  MathFunction function;
+  long double value;
 };
 
 // The value of the left-hand side; `rhs` points at the production's first
@@ -43,6 +44,7 @@ long double Reduce(int production, const StackEntry* rhs, bool& mathError) {
 
 MathOutcome ParseMath(std::string_view prepared, long double& value) {
   StackEntry stack[kStackSize];
+  stack[0] = {0, MathFunction::kNone, 0};
   int top = 0;
   bool mathError = false;
   MathTokenizer tokens(prepared);

@@ -34,7 +34,9 @@ long double ScaleByPowerOfTen(long double value, int power) {
 
 long double EighteenDigitProduct(long double magnitude, int exponent) {
   const long double product = RoundToDoublePrecision(ScaleByPowerOfTen(magnitude, kSignificantDigits - exponent));
-  return std::nearbyint(product);
+  // With 53 mantissa bits a product of 18 digits is already whole; smaller
+  // ones are retried with the next power of ten.
+  return std::rint(product);
 }
 
 char* WriteDigits(char* p, const char* digits, int count) {
@@ -119,11 +121,21 @@ char* WriteFixed(char* p, const SignificantDigits* sig, int decimals, char decim
   return p;
 }
 
+// The count of digits before the point: 10^(E-1) <= magnitude < 10^E.
+int DecimalExponent(long double magnitude) {
+  int binary = 0;
+  std::frexp(magnitude, &binary);  // 2^(binary-1) <= magnitude < 2^binary
+  // log10(2^(binary-1)) rounded down is at most one below the answer.
+  constexpr long double kLog10Of2 = 0.301029995663981195213738894724493027L;
+  const int estimate = static_cast<int>(std::floor((binary - 1) * kLog10Of2)) + 1;
+  return ScaleByPowerOfTen(magnitude, -estimate) >= 1 ? estimate + 1 : estimate;
+}
+
 }  // namespace
 
 SignificantDigits SignificantDigitsOf(long double magnitude) {
   SignificantDigits sig;
-  int exponent = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+  int exponent = DecimalExponent(magnitude);
   long double product = EighteenDigitProduct(magnitude, exponent);
   // The logarithm may be off by one near a power of ten.
   if (product < kLowest18Digits) {
@@ -132,7 +144,7 @@ SignificantDigits SignificantDigitsOf(long double magnitude) {
   }
   if (product >= kPast18Digits) {
     ++exponent;
-    product = std::nearbyint(RoundToDoublePrecision(product / 10));
+    product = std::rint(RoundToDoublePrecision(product / 10));
   }
   auto whole = static_cast<std::uint64_t>(product);
   for (int i = kSignificantDigits - 1; i >= 0; --i) {
