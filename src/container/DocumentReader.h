@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "container/DocumentLineReader.h"
+#include "container/DocumentMemorySource.h"
 #include "container/DocumentSource.h"
 #include "container/Publication.h"
 
