@@ -1,9 +1,8 @@
 #include "container/DocumentKeys.h"
 
-#include <string>
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
-#include "base/Ansi.h"
 
 namespace orv {
 namespace {
@@ -268,25 +267,51 @@ constexpr DocumentKey kKeys[] = {
     {"EDITSCROLLBAR=", T::String, S::Ignored},
 };
 
-using KeyIndex =
-    std::unordered_map<std::string_view, const DocumentKey*, AnsiCaseHash, AnsiCaseEqual>;
+// Every key is ASCII, so a key written in another case is found by
+// upper-casing its ASCII letters and matching exactly; a byte outside ASCII
+// matches no key either way. Every line of the document is looked up, so the
+// index is a small open-addressed table hashed while upper-casing.
+constexpr std::size_t kLongestKey = 32;
+constexpr std::size_t kSlots = 1024;  // a power of two, over three times the keys
+
+constexpr std::uint32_t Mix(std::uint32_t hash, char c) {
+  return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+}
+
+struct KeyIndex {
+  std::array<const DocumentKey*, kSlots> slots{};
+  KeyIndex() {
+    for (const DocumentKey& key : kKeys) {
+      std::uint32_t hash = 2166136261u;
+      for (const char c : key.name) hash = Mix(hash, c);
+      std::size_t slot = hash & (kSlots - 1);
+      while (slots[slot]) slot = (slot + 1) & (kSlots - 1);
+      slots[slot] = &key;
+    }
+  }
+};
 
 const KeyIndex& Index() {
-  static const KeyIndex index = [] {
-    KeyIndex built;
-    built.reserve(std::size(kKeys) * 2);
-    for (const DocumentKey& key : kKeys) built.emplace(key.name, &key);
-    return built;
-  }();
+  static const KeyIndex index;
   return index;
 }
 
 }  // namespace
 
 const DocumentKey* FindDocumentKey(std::string_view key) {
+  if (key.empty() || key.size() > kLongestKey) return nullptr;
+  char upper[kLongestKey];
+  std::uint32_t hash = 2166136261u;
+  for (std::size_t i = 0; i < key.size(); ++i) {
+    const char c = key[i];
+    upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    hash = Mix(hash, upper[i]);
+  }
+  const std::string_view wanted(upper, key.size());
   const KeyIndex& index = Index();
-  const auto hit = index.find(key);
-  return hit == index.end() ? nullptr : hit->second;
+  for (std::size_t slot = hash & (kSlots - 1); index.slots[slot]; slot = (slot + 1) & (kSlots - 1))
+    if (index.slots[slot]->name == wanted) return index.slots[slot];
+  return nullptr;
 }
 
 std::span<const DocumentKey> DocumentKeys() { return kKeys; }

@@ -29,7 +29,8 @@ class DocumentReader {
  public:
   DocumentReader(DocumentLineReader& lines, const DocumentReadOptions& options,
                  Publication& publication)
-      : lines_(lines), options_(options), publication_(publication) {}
+      : lines_(lines), options_(options), publication_(publication),
+        store_(*publication.textStore) {}
 
   void Run() {
     std::string_view line;
@@ -61,7 +62,7 @@ class DocumentReader {
         SetSetting(key, value);
         break;
       case KeyScope::Text:
-        publication_.texts.Set(ConvertDocumentValue(key, value));
+        publication_.texts.Set(ConvertDocumentValue(key, value, &store_));
         break;
       case KeyScope::Page:
         PageKey(key, value);
@@ -79,7 +80,7 @@ class DocumentReader {
 
   void SetSetting(const DocumentKey& key, std::string_view value) {
     if (key.role == KeyRole::TestRunOnly && !options_.testRun) return;
-    KeyValue converted = ConvertDocumentValue(key, value);
+    KeyValue converted = ConvertDocumentValue(key, value, &store_);
     if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.number)) return;
     publication_.settings.Set(std::move(converted));
   }
@@ -92,7 +93,7 @@ class DocumentReader {
     } else if (key.role == KeyRole::MasterPage) {
       EnterPage(0);
     } else if (page_ != kNoPage) {
-      publication_.pages[page_].keys.push_back(ConvertDocumentValue(key, value));
+      publication_.pages[page_].keys.push_back(ConvertDocumentValue(key, value, &store_));
     }
   }
 
@@ -117,7 +118,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) current_->keys.push_back(ConvertDocumentValue(key, value));
+        if (current_) current_->keys.push_back(ConvertDocumentValue(key, value, &store_));
         break;
     }
   }
@@ -206,7 +207,7 @@ class DocumentReader {
           break;
         default:
           if (level.current != kNone)
-            (*level.items)[level.current].keys.push_back(ConvertDocumentValue(*key, parts.value));
+            (*level.items)[level.current].keys.push_back(ConvertDocumentValue(*key, parts.value, &store_));
           break;
       }
     }
@@ -218,6 +219,7 @@ class DocumentReader {
   DocumentLineReader& lines_;
   const DocumentReadOptions& options_;
   Publication& publication_;
+  DocumentTextStore& store_;
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;

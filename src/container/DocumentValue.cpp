@@ -1,5 +1,7 @@
 #include "container/DocumentValue.h"
 
+#include <algorithm>
+
 #include "base/Ansi.h"
 #include "base/TextForms.h"
 #include "script/VarNames.h"
@@ -54,14 +56,28 @@ std::int32_t ReadDocumentInteger(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
-KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value) {
+KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
+                              DocumentTextStore* store) {
   KeyValue out;
   out.key = &key;
-  out.raw.assign(value);
+  out.raw = store ? store->Keep(value) : value;
+  out.text = out.raw;
   switch (key.type) {
-    case KeyType::Lines:
-      out.converted = PilcrowsToCrLf(value);
+    case KeyType::Lines: {
+      const std::size_t breaks = static_cast<std::size_t>(std::count(value.begin(), value.end(), kPilcrow));
+      if (breaks == 0 || !store) break;
+      char* converted = store->Allocate(value.size() + breaks);
+      out.text = std::string_view(converted, value.size() + breaks);
+      for (const char c : value) {
+        if (c == kPilcrow) {
+          *converted++ = '\r';
+          *converted++ = '\n';
+        } else {
+          *converted++ = c;
+        }
+      }
       break;
+    }
     case KeyType::Integer:
     case KeyType::Colour:
       out.number = ReadDocumentInteger(value);
@@ -77,7 +93,7 @@ KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value) {
     case KeyType::File:
       break;
   }
-  if (key.role == KeyRole::VariableName) out.converted = NormalizeVarName(value);
+  if (key.role == KeyRole::VariableName && store) out.text = store->Keep(NormalizeVarName(value));
   return out;
 }
 

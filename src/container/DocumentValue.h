@@ -6,25 +6,23 @@
 #include <string_view>
 
 #include "container/DocumentKeys.h"
+#include "container/DocumentTextStore.h"
 
 namespace orv {
 
 // A known key with its value. The model keeps all three forms because the
 // consumers differ: most use the converted value, some the text as written.
+// The texts live in the publication's text store.
 struct KeyValue {
   const DocumentKey* key = nullptr;
-  std::string raw;          // the value exactly as read
-  std::string converted;    // Lines: "¶" as CR LF; variable keys: bracketed name
+  std::string_view raw;     // the value exactly as read
+  std::string_view text;    // Lines: "¶" as CR LF; variable keys: bracketed name;
+                            // every other type: the same as raw
   std::int32_t number = 0;  // Integer and Colour; Font style keeps its low 4 bits
   bool yes = false;         // Boolean
 
   std::string_view Name() const { return key->name; }
-  // The value as text: the converted form for Lines and variable keys, the
-  // text as read for every other type.
-  const std::string& Text() const { return HasConvertedText(*key) ? converted : raw; }
-  static bool HasConvertedText(const DocumentKey& key) {
-    return key.type == KeyType::Lines || key.role == KeyRole::VariableName;
-  }
+  std::string_view Text() const { return text; }
 };
 
 struct DocumentLine {
@@ -41,7 +39,10 @@ DocumentLine SplitDocumentLine(std::string_view line);
 // written unsigned reads as the same bits.
 std::int32_t ReadDocumentInteger(std::string_view text);
 
-// The value converted by the key's type.
-KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value);
+// The value converted by the key's type, its texts kept in `store`. Without a
+// store the value must outlive the result and need no conversion of its text
+// (the defaults of the settings).
+KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
+                              DocumentTextStore* store);
 
 }  // namespace orv

@@ -4,10 +4,12 @@
 // user interface builds the real pages, objects and menus from it, applying
 // each object's keys in the order they were read.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "container/DocumentKeys.h"
+#include "container/DocumentTextStore.h"
 #include "container/DocumentValue.h"
 #include "container/PublicationKeyTable.h"
 
@@ -37,7 +39,9 @@ struct PublicationMenuItem {
   std::vector<PublicationMenuItem> children;
 };
 
+// Moves but does not copy: every value text lives in its text store.
 struct Publication {
+  std::unique_ptr<DocumentTextStore> textStore = std::make_unique<DocumentTextStore>();
   PublicationKeyTable settings{KeyScope::Publication};
   PublicationKeyTable texts{KeyScope::Text};
   std::vector<PublicationPage> pages = std::vector<PublicationPage>(1);  // [0]: master page

@@ -7,7 +7,7 @@ PublicationKeyTable::PublicationKeyTable(KeyScope scope) {
     if (key.scope != scope) continue;
     Entry entry;
     if (key.defaultText) {
-      entry.value = ConvertDocumentValue(key, key.defaultText);
+      entry.value = ConvertDocumentValue(key, key.defaultText, nullptr);
       entry.hasValue = true;
     } else {
       entry.value.key = &key;
@@ -53,10 +53,9 @@ bool PublicationKeyTable::Yes(std::string_view key) const {
   return value && value->yes;
 }
 
-const std::string& PublicationKeyTable::Text(std::string_view key) const {
-  static const std::string kEmpty;
+std::string_view PublicationKeyTable::Text(std::string_view key) const {
   const KeyValue* value = Find(key);
-  return value ? value->Text() : kEmpty;
+  return value ? value->Text() : std::string_view();
 }
 
 }  // namespace orv

@@ -1,7 +1,8 @@
 #pragma once
 // The publication-wide values of one kind of key (the settings, or the "L_"
 // texts): every key of that kind with the value in force, the documented
-// default until the document gives one.
+// default until the document gives one. Values read from the document keep
+// their texts in the publication's text store.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,7 +34,7 @@ class PublicationKeyTable {
   // 0, false and the empty text for a key without a value.
   std::int32_t Number(std::string_view key) const;
   bool Yes(std::string_view key) const;
-  const std::string& Text(std::string_view key) const;
+  std::string_view Text(std::string_view key) const;
 
   const std::vector<Entry>& Entries() const { return entries_; }
 

@@ -42,10 +42,11 @@ TEST(DocumentValueTest, ReadsIntegers) {
 }
 
 TEST(DocumentValueTest, ConvertsByKeyType) {
-  const auto convert = [](std::string_view key, std::string_view value) {
+  DocumentTextStore store;
+  const auto convert = [&store](std::string_view key, std::string_view value) {
     const DocumentKey* known = FindDocumentKey(key);
     EXPECT_NE(known, nullptr) << key;
-    return ConvertDocumentValue(*known, value);
+    return ConvertDocumentValue(*known, value, &store);
   };
   const KeyValue lines = convert("OBJACTION=", "A\xB6" "B\xB6");
   EXPECT_EQ(lines.Text(), "A\r\nB\r\n");
@@ -70,6 +71,19 @@ TEST(DocumentValueTest, ConvertsByKeyType) {
   EXPECT_EQ(convert("VARNAME=", "Score").raw, "Score");
 }
 
+TEST(DocumentValueTest, ValuesAreCopiedIntoTheStore) {
+  DocumentTextStore store;
+  std::string line = "GotoPage \"A\"\xB6";
+  const KeyValue action = ConvertDocumentValue(*FindDocumentKey("OBJACTION="), line, &store);
+  const std::string big(100000, 'b');  // a text longer than a block
+  const KeyValue text = ConvertDocumentValue(*FindDocumentKey("TEXT="), big, &store);
+  line.assign(line.size(), '#');
+  for (int i = 0; i < 5000; ++i) ConvertDocumentValue(*FindDocumentKey("NAME="), "filler-text", &store);
+  EXPECT_EQ(action.raw, "GotoPage \"A\"\xB6");
+  EXPECT_EQ(action.Text(), "GotoPage \"A\"\r\n");
+  EXPECT_EQ(text.raw, big);
+}
+
 TEST(DocumentKeysTest, FindsKeysInAnyCaseOnlyWithTheirEqualsSign) {
   EXPECT_EQ(FindDocumentKey("newpage="), FindDocumentKey("NEWPAGE="));
   EXPECT_EQ(FindDocumentKey("NewPage="), FindDocumentKey("NEWPAGE="));
@@ -81,6 +95,16 @@ TEST(DocumentKeysTest, FindsKeysInAnyCaseOnlyWithTheirEqualsSign) {
   EXPECT_EQ(FindDocumentKey("l_donwloadfile=")->scope, KeyScope::Text);
   EXPECT_EQ(FindDocumentKey("Icon=")->scope, KeyScope::Ignored);
   EXPECT_EQ(FindDocumentKey("ChangingAction=")->type, KeyType::Integer);
+}
+
+TEST(DocumentKeysTest, EveryKeyIsAsciiUpperCaseAndShort) {
+  for (const DocumentKey& key : DocumentKeys()) {
+    EXPECT_LE(key.name.size(), 32u) << key.name;
+    for (const char c : key.name) EXPECT_TRUE((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '=') << key.name;
+  }
+  EXPECT_EQ(FindDocumentKey(std::string(40, 'A')), nullptr);
+  EXPECT_EQ(FindDocumentKey(""), nullptr);
+  EXPECT_EQ(FindDocumentKey("N\xC1ME="), nullptr);
 }
 
 TEST(DocumentKeysTest, DictionaryHasEveryTextKeyAndNoDuplicates) {
