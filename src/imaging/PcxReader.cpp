@@ -11,7 +11,7 @@ namespace {
 constexpr int kHeaderSize = 128;
 // Large enough for any real picture, small enough that a forged header cannot
 // make us allocate gigabytes.
-constexpr std::int64_t kMaxPixels = 64LL * 1024 * 1024;
+constexpr std::int64_t kMaxPixels = 16LL * 1024 * 1024;
 
 struct PcxHeader {
   int version = 0;
@@ -54,31 +54,47 @@ bool ReadHeader(QByteArrayView bytes, PcxHeader& header) {
   return true;
 }
 
-// Unpacks the encoded lines into `out` (lines x planes x bytesPerLine).
-// Runs may cross line ends, as some writers produce them.
-void Unpack(const PcxHeader& header, const unsigned char* data, std::size_t size,
-            std::vector<unsigned char>& out) {
-  std::size_t pos = 0;
-  std::size_t filled = 0;
-  const std::size_t total = out.size();
-  if (header.encoding == 0) {
-    filled = std::min(size, total);
-    std::memcpy(out.data(), data, filled);
-    return;
-  }
-  while (filled < total && pos < size) {
-    unsigned char b = data[pos++];
-    std::size_t count = 1;
-    if ((b & 0xC0) == 0xC0) {
-      count = b & 0x3F;
-      if (pos >= size) break;
-      b = data[pos++];
+// Hands out the decoded bytes one line at a time. Runs may cross line ends,
+// as some writers produce them; data that ends early gives zeros.
+class LineUnpacker {
+ public:
+  LineUnpacker(const unsigned char* data, std::size_t size, bool encoded)
+      : data_(data), size_(size), encoded_(encoded) {}
+
+  void Next(unsigned char* line, std::size_t length) {
+    std::size_t filled = 0;
+    while (filled < length) {
+      if (runLeft_ == 0 && !Refill()) break;
+      const std::size_t n = std::min(runLeft_, length - filled);
+      std::memset(line + filled, runValue_, n);
+      filled += n;
+      runLeft_ -= n;
     }
-    const std::size_t n = std::min(count, total - filled);
-    std::memset(out.data() + filled, b, n);
-    filled += n;
+    if (filled < length) std::memset(line + filled, 0, length - filled);
   }
-}
+
+ private:
+  bool Refill() {
+    if (pos_ >= size_) return false;
+    unsigned char b = data_[pos_++];
+    std::size_t count = 1;
+    if (encoded_ && (b & 0xC0) == 0xC0) {
+      count = b & 0x3F;
+      if (pos_ >= size_) return false;
+      b = data_[pos_++];
+    }
+    runValue_ = b;
+    runLeft_ = count;
+    return true;
+  }
+
+  const unsigned char* data_;
+  std::size_t size_;
+  bool encoded_;
+  std::size_t pos_ = 0;
+  std::size_t runLeft_ = 0;
+  unsigned char runValue_ = 0;
+};
 
 // The standard sixteen colours, for headers that carry no palette of their
 // own (version 3, or a palette area left blank).
@@ -113,17 +129,18 @@ QImage ReadPcx(QByteArrayView bytes) {
   const int w = header.width, h = header.height;
   const int bpl = header.bytesPerLine, planes = header.planes, bpp = header.bitsPerPixel;
   const std::size_t lineBytes = static_cast<std::size_t>(bpl) * static_cast<std::size_t>(planes);
-  std::vector<unsigned char> pixels(lineBytes * static_cast<std::size_t>(h), 0);
+  std::vector<unsigned char> lineBuffer(lineBytes);
+  unsigned char* const line = lineBuffer.data();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto size = static_cast<std::size_t>(bytes.size());
-  Unpack(header, data + kHeaderSize, size - kHeaderSize, pixels);
+  LineUnpacker unpacker(data + kHeaderSize, size - kHeaderSize, header.encoding == 1);
 
   if (bpp == 8 && planes >= 3) {
     const bool alpha = planes == 4;
     QImage image(w, h, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull()) return QImage();
     for (int y = 0; y < h; ++y) {
-      const unsigned char* line = pixels.data() + lineBytes * static_cast<std::size_t>(y);
+      unpacker.Next(line, lineBytes);
       auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
       for (int x = 0; x < w; ++x) {
         const int r = line[x], g = line[bpl + x], b = line[2 * bpl + x];
@@ -155,7 +172,7 @@ QImage ReadPcx(QByteArrayView bytes) {
   image.setColorTable(colours);
 
   for (int y = 0; y < h; ++y) {
-    const unsigned char* line = pixels.data() + lineBytes * static_cast<std::size_t>(y);
+    unpacker.Next(line, lineBytes);
     uchar* out = image.scanLine(y);
     for (int x = 0; x < w; ++x) {
       int index = 0;

@@ -138,5 +138,40 @@ TEST(PcxReader, RejectsHeadersItCannotTrust) {
   }
 }
 
+TEST(PcxReader, HugeLineLengthWithLittleDataStaysSmall) {
+  // One pixel wide, 4096 high, each line claiming 65534 bytes in 4 planes:
+  // the reader works a line at a time instead of allocating it all.
+  std::vector<unsigned char> file = Header(8, 4, 1, 4096, 65534);
+  file.push_back(0xC1);
+  file.push_back(0x7F);
+  const QImage image = ReadPcx(Bytes(file));
+  ASSERT_EQ(image.size(), QSize(1, 4096));
+  EXPECT_EQ(qRed(image.pixel(0, 0)), 0x7F);
+  EXPECT_EQ(image.pixel(0, 4095), qRgba(0, 0, 0, 0));
+}
+
+TEST(PcxReader, MutatedFilesNeverReadOutsideTheirData) {
+  // Deterministic damage to the real files; the address sanitizer watches.
+  for (const char* name : {"paletted8.pcx", "truecolour24.pcx"}) {
+    const QByteArray original = ReadData(name);
+    unsigned state = 12345;
+    for (int round = 0; round < 400; ++round) {
+      QByteArray damaged = original;
+      for (int k = 0; k < 4; ++k) {
+        state = state * 1103515245u + 12345u;
+        const auto at = static_cast<qsizetype>((state >> 8) % static_cast<unsigned>(damaged.size()));
+        damaged[at] = static_cast<char>(state >> 24);
+      }
+      if (round % 3 == 0) damaged.truncate(static_cast<qsizetype>((state >> 4) % static_cast<unsigned>(damaged.size())));
+      const QImage image = ReadPcx(damaged);
+      if (image.isNull()) continue;
+      const auto* p = reinterpret_cast<const unsigned char*>(damaged.constData());
+      const int width = (p[8] | (p[9] << 8)) - (p[4] | (p[5] << 8)) + 1;
+      const int height = (p[10] | (p[11] << 8)) - (p[6] | (p[7] << 8)) + 1;
+      EXPECT_EQ(image.size(), QSize(width, height)) << name << " round " << round;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace orv

@@ -141,6 +141,47 @@ TEST_F(BackgroundTest, WallpaperComesThroughThePictureCacheOnce) {
   EXPECT_EQ(page.grab().toImage().pixel(7, 4) | 0xFF000000, qRgb(0, 0, 99));
 }
 
+TEST_F(BackgroundTest, GrabbedWallpaperInEachStyle) {
+  QTemporaryDir dir;
+  QImage quad(2, 2, QImage::Format_RGB32);
+  quad.setPixel(0, 0, qRgb(255, 0, 0));
+  quad.setPixel(1, 0, qRgb(0, 255, 0));
+  quad.setPixel(0, 1, qRgb(0, 0, 255));
+  quad.setPixel(1, 1, qRgb(255, 255, 0));
+  const std::string file = WritePicture(dir, "quad.png", quad);
+  const QRgb page = qRgb(50, 50, 50);
+  struct Probe {
+    int x, y;
+    QRgb colour;
+  };
+  struct Case {
+    TWallpaperStyle style;
+    std::vector<Probe> probes;  // area is (2, 2) to (9, 7), 8 x 6
+  };
+  const Case cases[] = {
+      {wsTile, {{2, 2, qRgb(255, 0, 0)}, {3, 2, qRgb(0, 255, 0)}, {4, 3, qRgb(0, 0, 255)}, {9, 7, qRgb(255, 255, 0)}}},
+      // 8/2 - 2/2 = 3 across, 6/2 - 2/2 = 2 down: the picture at (5, 4).
+      {wsCenter, {{5, 4, qRgb(255, 0, 0)}, {6, 5, qRgb(255, 255, 0)}, {4, 4, page}, {2, 2, page}, {9, 7, page}}},
+      // Each picture pixel becomes 4 x 3.
+      {wsStretched, {{2, 2, qRgb(255, 0, 0)}, {5, 4, qRgb(255, 0, 0)}, {6, 2, qRgb(0, 255, 0)}, {9, 7, qRgb(255, 255, 0)}}},
+  };
+  TPictureCache cache;
+  for (const Case& c : cases) {
+    TOrvalisBackground background;
+    background.SetPictureCache(&cache);
+    background.resize(12, 10);
+    background.SetPublicationArea(QRect(2, 2, 8, 6));
+    background.SetColor(RgbColour(50, 50, 50));
+    background.SetBackgroundStyle(pbWallpaper);
+    background.SetWallpaperStyle(c.style);
+    background.SetWallpaperFile(file);
+    const QImage grabbed = background.grab().toImage();
+    for (const Probe& p : c.probes)
+      EXPECT_EQ(grabbed.pixel(p.x, p.y) | 0xFF000000, p.colour) << "style " << c.style << " at " << p.x << "," << p.y;
+  }
+  EXPECT_EQ(cache.DecodeCount(), 1u);
+}
+
 TEST_F(BackgroundTest, RenderToPaintsBackgroundThenMasterThenPageObjects) {
   TOrvalisBackground master;
   TOrvalisBackground page;
