@@ -1,0 +1,32 @@
+#include "container/DocumentTextStore.h"
+
+#include <cstring>
+
+namespace orv {
+
+char* DocumentTextStore::Allocate(std::size_t size) {
+  if (size == 0) return nullptr;
+  if (size > kBlockSize / 4) {
+    // A long text gets a block of its own and leaves the current one open.
+    blocks_.push_back(std::make_unique<char[]>(size));
+    return blocks_.back().get();
+  }
+  if (size > left_) {
+    blocks_.push_back(std::make_unique<char[]>(kBlockSize));
+    free_ = blocks_.back().get();
+    left_ = kBlockSize;
+  }
+  char* out = free_;
+  free_ += size;
+  left_ -= size;
+  return out;
+}
+
+std::string_view DocumentTextStore::Keep(std::string_view text) {
+  char* out = Allocate(text.size());
+  if (!out) return {};
+  std::memcpy(out, text.data(), text.size());
+  return {out, text.size()};
+}
+
+}  // namespace orv

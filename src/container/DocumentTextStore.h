@@ -1,0 +1,30 @@
+#pragma once
+// Holds the value texts of one publication in large blocks, so reading a
+// document of many thousand keys does not allocate for each value. Texts
+// handed out stay where they are until the store is destroyed.
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace orv {
+
+class DocumentTextStore {
+ public:
+  DocumentTextStore() = default;
+  DocumentTextStore(const DocumentTextStore&) = delete;
+  DocumentTextStore& operator=(const DocumentTextStore&) = delete;
+
+  // Room for `size` bytes, to be filled by the caller.
+  char* Allocate(std::size_t size);
+  // A copy of `text` kept in the store.
+  std::string_view Keep(std::string_view text);
+
+ private:
+  static constexpr std::size_t kBlockSize = 64 * 1024;
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* free_ = nullptr;
+  std::size_t left_ = 0;
+};
+
+}  // namespace orv

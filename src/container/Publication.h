@@ -1,0 +1,58 @@
+#pragma once
+// The publication as its document describes it, before any window exists:
+// settings, texts, pages with their objects, and menus. Tools print it; the
+// user interface builds the real pages, objects and menus from it, applying
+// each object's keys in the order they were read.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "container/DocumentKeys.h"
+#include "container/DocumentTextStore.h"
+#include "container/DocumentValue.h"
+#include "container/PublicationKeyTable.h"
+
+namespace orv {
+
+inline constexpr int kFirstObjectType = 2;
+inline constexpr int kLastObjectType = 24;
+inline constexpr int kGroupObjectType = 20;
+inline constexpr int kContainerObjectType = 21;
+inline constexpr int kLinkedArticleObjectType = 24;
+
+struct PublicationObject {
+  int type = 0;                  // 2 to 24
+  std::vector<KeyValue> keys;    // in the order read, "OBJECTTYPE=" not included
+  std::vector<PublicationObject> children;  // groups and containers
+};
+
+struct PublicationPage {
+  std::string name;            // made unique among the pages; empty for the master page
+  std::vector<KeyValue> keys;  // page keys in the order read
+  std::vector<PublicationObject> objects;
+};
+
+struct PublicationMenuItem {
+  std::string name;            // "MENUNAME=", also the first caption
+  std::vector<KeyValue> keys;  // the item's other keys in the order read
+  std::vector<PublicationMenuItem> children;
+};
+
+// Moves but does not copy: every value text lives in its text store.
+struct Publication {
+  std::unique_ptr<DocumentTextStore> textStore = std::make_unique<DocumentTextStore>();
+  PublicationKeyTable settings{KeyScope::Publication};
+  PublicationKeyTable texts{KeyScope::Text};
+  std::vector<PublicationPage> pages = std::vector<PublicationPage>(1);  // [0]: master page
+  bool hasMenuBar = false;     // a menu bar section was read (the last one counts)
+  std::vector<PublicationMenuItem> menuBar;
+  bool hasTrayMenu = false;    // read only for a tray application
+  std::vector<PublicationMenuItem> trayMenu;
+  int linkedArticleCount = 0;  // type-24 objects
+};
+
+// The first key of that name, or null.
+const KeyValue* FindKey(const std::vector<KeyValue>& keys, std::string_view name);
+
+}  // namespace orv

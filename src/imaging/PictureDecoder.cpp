@@ -1,0 +1,123 @@
+#include "imaging/PictureDecoder.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cstring>
+#include <string>
+
+#include "base/Ansi.h"
+#include "base/PathNames.h"
+#include "imaging/PcxReader.h"
+
+namespace orv {
+
+namespace {
+
+bool StartsWith(QByteArrayView bytes, const char* prefix, qsizetype length) {
+  return bytes.size() >= length && std::memcmp(bytes.data(), prefix, static_cast<std::size_t>(length)) == 0;
+}
+
+std::uint32_t LittleWord32(QByteArrayView bytes, qsizetype at) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+bool LooksLikeWmf(QByteArrayView bytes) {
+  if (StartsWith(bytes, "\xD7\xCD\xC6\x9A", 4)) return true;  // placeable header
+  if (bytes.size() < 18) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const int type = p[0] | (p[1] << 8);
+  const int headerWords = p[2] | (p[3] << 8);
+  const int version = p[4] | (p[5] << 8);
+  return (type == 1 || type == 2) && headerWords == 9 && (version == 0x0100 || version == 0x0300);
+}
+
+bool LooksLikeEmf(QByteArrayView bytes) {
+  return bytes.size() >= 44 && LittleWord32(bytes, 0) == 1 && LittleWord32(bytes, 40) == 0x464D4520;
+}
+
+const char* QtFormatName(PictureFormat format) {
+  switch (format) {
+    case PictureFormat::Jpeg: return "jpeg";
+    case PictureFormat::Png: return "png";
+    case PictureFormat::Gif: return "gif";
+    case PictureFormat::Tiff: return "tiff";
+    case PictureFormat::Bmp: return "bmp";
+    case PictureFormat::Ico: return "ico";
+    default: return nullptr;
+  }
+}
+
+QImage ReadWithQt(QByteArrayView bytes, PictureFormat format) {
+  const char* name = QtFormatName(format);
+  if (name == nullptr) return QImage();
+  QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+  QBuffer buffer(&data);
+  buffer.open(QIODevice::ReadOnly);
+  QImageReader reader(&buffer, name);
+  reader.setDecideFormatFromContent(false);
+  QImage image;
+  if (!reader.read(&image)) return QImage();
+  return image;
+}
+
+}  // namespace
+
+PictureFormat FormatFromExtension(std::string_view name) {
+  const std::string ext = AnsiLowerCase(ExtractFileExt(name));
+  if (ext == ".jpg" || ext == ".jpeg" || ext == ".jpe") return PictureFormat::Jpeg;
+  if (ext == ".png") return PictureFormat::Png;
+  if (ext == ".gif") return PictureFormat::Gif;
+  if (ext == ".tif" || ext == ".tiff") return PictureFormat::Tiff;
+  if (ext == ".pcx") return PictureFormat::Pcx;
+  if (ext == ".bmp") return PictureFormat::Bmp;
+  if (ext == ".ico") return PictureFormat::Ico;
+  if (ext == ".wmf") return PictureFormat::Wmf;
+  if (ext == ".emf") return PictureFormat::Emf;
+  return PictureFormat::Unknown;
+}
+
+PictureFormat FormatFromSignature(QByteArrayView bytes) {
+  if (StartsWith(bytes, "\xFF\xD8\xFF", 3)) return PictureFormat::Jpeg;
+  if (StartsWith(bytes, "\x89PNG\r\n\x1A\n", 8)) return PictureFormat::Png;
+  if (StartsWith(bytes, "GIF87a", 6) || StartsWith(bytes, "GIF89a", 6)) return PictureFormat::Gif;
+  if (StartsWith(bytes, "II*\0", 4) || StartsWith(bytes, "MM\0*", 4)) return PictureFormat::Tiff;
+  if (StartsWith(bytes, "BM", 2) && bytes.size() >= 26) return PictureFormat::Bmp;
+  if (StartsWith(bytes, "\0\0\1\0", 4) && bytes.size() >= 22) return PictureFormat::Ico;
+  if (LooksLikeEmf(bytes)) return PictureFormat::Emf;
+  if (LooksLikeWmf(bytes)) return PictureFormat::Wmf;
+  if (LooksLikePcx(bytes)) return PictureFormat::Pcx;
+  return PictureFormat::Unknown;
+}
+
+DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint) {
+  DecodedPicture result;
+  PictureFormat format = FormatFromSignature(bytes);
+  if (format == PictureFormat::Unknown) format = FormatFromExtension(nameHint);
+
+  QImage image;
+  switch (format) {
+    case PictureFormat::Unknown:
+      break;
+    case PictureFormat::Wmf:
+    case PictureFormat::Emf:
+      result.isMeta = true;
+      break;
+    case PictureFormat::Pcx:
+      image = ReadPcx(bytes);
+      break;
+    default:
+      image = ReadWithQt(bytes, format);
+      break;
+  }
+  if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
+    result.bad = true;
+    return result;
+  }
+  result.hasAlpha = image.hasAlphaChannel();
+  result.image = image.convertToFormat(result.hasAlpha ? QImage::Format_ARGB32_Premultiplied
+                                                        : QImage::Format_RGB32);
+  return result;
+}
+
+}  // namespace orv

@@ -1,0 +1,40 @@
+#pragma once
+// The one entry point that turns the bytes of a picture file into a bitmap.
+// JPEG, PNG, BMP, GIF, TIFF and ICO go through Qt's image readers (with the
+// image-formats plug-ins); PCX through our own reader. Metafiles (WMF, EMF)
+// are recognised but not played yet: they decode as bad pictures.
+#include <QByteArrayView>
+#include <QImage>
+#include <string_view>
+
+namespace orv {
+
+enum class PictureFormat { Unknown, Jpeg, Png, Gif, Tiff, Pcx, Bmp, Ico, Wmf, Emf };
+
+// The format a file name's extension announces (any letter case).
+PictureFormat FormatFromExtension(std::string_view name);
+// The format the data's first bytes show; Unknown when they show none.
+PictureFormat FormatFromSignature(QByteArrayView bytes);
+
+struct DecodedPicture {
+  // Premultiplied ARGB when `hasAlpha`, otherwise RGB32. Null when `bad`.
+  QImage image;
+  bool hasAlpha = false;
+  bool isMeta = false;
+  bool bad = false;
+};
+
+// Decodes `bytes`. The data's signature decides the decoder, so a picture
+// stored under a misleading extension still decodes; the extension of
+// `nameHint` is used only for data whose signature says nothing.
+DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint = {});
+
+// Width, height and alpha of a picture, as the package directory stores them
+// for its picture entries.
+struct PictureInfo {
+  int width = 0;
+  int height = 0;
+  bool hasAlpha = false;
+};
+
+}  // namespace orv
