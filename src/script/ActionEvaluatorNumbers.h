@@ -18,8 +18,7 @@ class TVars;
 void EvaluateNumberText(std::string& text, bool currencyMode, TVars& vars);
 
 // The condition of IfEx / WhileEx, written as in the line. False when the
-// condition could not be evaluated (an action error was raised, or the
-// condition cannot be evaluated on this host).
+// condition is malformed (the action error is raised).
 bool EvaluateScriptCondition(TActionEval& eval, std::string_view condition, bool& result);
 
 // Math (26).
