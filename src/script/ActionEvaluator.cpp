@@ -215,6 +215,9 @@ void TActionEval::RunLines() {
       LineIndex = SkipAfterNext > INT_MAX - LineIndex ? INT_MAX : LineIndex + SkipAfterNext;
       SkipAfterNext = 0;
     }
+    if (engine_.tracer_ && SkipState == ssExecuting && line_->Kind >= LineKind::lkElse &&
+        line_->Kind != LineKind::lkDebugOff && line_->Kind != LineKind::lkDebugOn)
+      engine_.tracer_(*this);
     switch (line_->Kind) {
       case LineKind::lkEmpty: break;
       case LineKind::lkComment:

@@ -4,6 +4,7 @@
 // runs, exclusive runs, the closing flag), the subroutine library, the
 // debugger, and the stack of runs in progress.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,6 +42,11 @@ class TScriptEngine {
   void SetDebugger(TEngineDebugger* debugger) { debugger_ = debugger; }
   // The attached debugger, or nullptr.
   TEngineDebugger* Debugger() const { return debugger_ && debugger_->Attached() ? debugger_ : nullptr; }
+
+  // Called before every command line or block keyword that runs (not for
+  // lines passed over while skipping); empty for none.
+  using LineTracer = std::function<void(const TActionEval&)>;
+  void SetLineTracer(LineTracer tracer) { tracer_ = std::move(tracer); }
 
   // --- Running -----------------------------------------------------------
   // nullptr when the nesting bound is reached (the innermost run then has
@@ -87,6 +93,7 @@ class TScriptEngine {
   TCommandTable commands_;
   TScriptCache cache_;
   TEngineDebugger* debugger_ = nullptr;
+  LineTracer tracer_;
   std::string subroutines_;
   std::vector<TActionEval*> running_;
   int generation_ = 1;
