@@ -208,6 +208,7 @@ void TActionEval::RunLines() {
       started_ = true;
     }
     if (LineIndex >= count) break;  // also guards the increment below
+    if (LineIndex < 0) LineIndex = 0;  // a body moved the position before the first line
     ++LineIndex;
     line_ = &script_->Line(LineIndex);
     lineText_ = line_->Text;
