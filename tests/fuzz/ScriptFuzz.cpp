@@ -2,7 +2,9 @@
 // The first byte chooses the run's options and the error display; the rest
 // is the script, which also serves as the subroutine library. Commands that
 // touch files see only the file-name part of their names, inside a scratch
-// folder; every run ends after a fixed number of lines.
+// folder; every run ends after a fixed number of lines, or once its
+// variables hold more than a megabyte (a loop that doubles a text is as
+// legitimate as it is explosive).
 #include <unistd.h>
 
 #include <climits>
@@ -20,7 +22,8 @@
 
 namespace {
 
-constexpr int kLineBudget = 20000;
+constexpr int kLineBudget = 4000;
+constexpr std::size_t kValueBudget = 1 << 20;
 
 const std::string& ScratchFolder() {
   static const std::string folder = [] {
@@ -48,7 +51,12 @@ class BudgetHost : public orv::THeadlessScriptHost {
  public:
   BudgetHost() : THeadlessScriptHost(nullptr) {}
   void RestartIdleTimer() override {
-    if (++lines_ > kLineBudget && engine_) engine_->SetClosing(true);
+    if (!engine_) return;
+    if (++lines_ > kLineBudget) engine_->SetClosing(true);
+    if (lines_ % 16 != 0) return;
+    std::size_t bytes = 0;
+    for (const orv::VarEntry& e : engine_->Vars().Globals()) bytes += e.Value.size();
+    if (bytes > kValueBudget) engine_->SetClosing(true);
   }
   void SetEngine(orv::TScriptEngine* engine) { engine_ = engine; }
 
