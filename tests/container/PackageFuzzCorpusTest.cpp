@@ -12,7 +12,7 @@ namespace orv::test {
 namespace {
 
 TEST(PackageFuzzCorpus, EveryKeptInputOpensOrFailsCleanly) {
-  const std::filesystem::path corpus = std::filesystem::path(ORVALIS_TEST_DATA_DIR) / "../fuzz/corpus/PackageFuzz";
+  const std::filesystem::path corpus = std::filesystem::path(ORVALIS_TEST_DATA_DIR).parent_path() / "fuzz/corpus/PackageFuzz";
   int replayed = 0;
   for (const auto& file : std::filesystem::directory_iterator(corpus)) {
     std::ifstream in(file.path(), std::ios::binary);
