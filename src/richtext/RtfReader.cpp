@@ -492,9 +492,10 @@ class Reader {
   void Word(std::string_view w, bool hasParam, int param) {
     Group& g = Top();
     const bool on = !hasParam || param != 0;
+    if (g.dest == Dest::kSkip) return;
     // Destinations first: a starred group whose word is unknown is skipped.
-    if (HandleDestination(w)) return;
-    if (g.starred && g.dest != Dest::kSkip) {
+    if (g.dest == Dest::kText && HandleDestination(w)) return;
+    if (g.starred) {
       StartDestination(Dest::kSkip);
       return;
     }
