@@ -49,7 +49,8 @@ class Writer {
     WriteFrame(doc_.rootFrame(), body);
     std::string out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1{\\fonttbl";
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
-      out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0 ";
+      out += "{\\f" + std::to_string(i) + "\\fnil\\fcharset0";
+      if (!fonts_[i].isEmpty()) out += " ";
       AppendText(out, fonts_[i]);
       out += ";}";
     }
@@ -66,7 +67,9 @@ class Writer {
 
  private:
   void CollectTables() {
-    fonts_.push_back(doc_.defaultFont().family());
+    // Font 0 names no family: text without one follows whatever default
+    // font the document gets where it is read.
+    fonts_.push_back(QString());
     fontIndex_[fonts_.back()] = 0;
     for (QTextBlock b = doc_.begin(); b.isValid(); b = b.next()) {
       for (auto it = b.begin(); !it.atEnd(); ++it) {
