@@ -91,6 +91,12 @@ std::unique_ptr<QTextDocument> FlowIntoBox(QTextDocument& document, qreal width,
   }
   CopyImages(document, *out);
   PrepareDocument(*out);
+  // A cut between paragraphs also takes the break before it, so the box
+  // ends with its last paragraph and not with an empty one.
+  if (!cut.midParagraph && cut.position > 0 && document.characterAt(cut.position - 1) == QChar::ParagraphSeparator) {
+    c.setPosition(cut.position - 1);
+    c.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  }
   c.removeSelectedText();
   return out;
 }
