@@ -300,7 +300,10 @@ class Writer {
         case 0x2011: out += "\\_"; continue;
         default: break;
       }
-      if (c < 0x20) continue;
+      if (c < 0x20) {
+        AppendHexByte(out, static_cast<unsigned char>(c));
+        continue;
+      }
       if (c < 0x80) {
         out.push_back(static_cast<char>(c));
         continue;
