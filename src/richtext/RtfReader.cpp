@@ -39,6 +39,8 @@ struct CharState {
   bool hidden = false, isProtected = false;
   int foreground = 0, background = 0;  // colour table indexes; 0 is automatic
   int vertical = 0;                    // 1 superscript, -1 subscript
+
+  bool operator==(const CharState&) const = default;
 };
 
 struct ParaState {
@@ -288,7 +290,16 @@ class Reader {
     adjacency_ = Adjacency::kNone;
   }
 
-  QTextCharFormat CharFormat(const CharState& ch) {
+  // Runs mostly repeat a handful of states; building the format is the cost.
+  const QTextCharFormat& CharFormat(const CharState& ch) {
+    if (haveCachedFormat_ && ch == cachedState_) return cachedFormat_;
+    cachedState_ = ch;
+    cachedFormat_ = BuildCharFormat(ch);
+    haveCachedFormat_ = true;
+    return cachedFormat_;
+  }
+
+  QTextCharFormat BuildCharFormat(const CharState& ch) const {
     QTextCharFormat f;
     const auto font = fonts_.find(ch.font >= 0 ? ch.font : defaultFont_);
     if (font != fonts_.end() && !font->second.family.isEmpty()) f.setFontFamilies({font->second.family});
@@ -426,6 +437,7 @@ class Reader {
   // ---- tables of the header -----------------------------------------------
 
   void CommitFont() {
+    haveCachedFormat_ = false;
     if (fontNumber_ >= 0 && fonts_.size() < kMaxTableEntries) {
       std::string name = destText_;
       while (!name.empty() && name.back() == ' ') name.pop_back();
@@ -437,6 +449,7 @@ class Reader {
   }
 
   void CommitColor() {
+    haveCachedFormat_ = false;
     if (colors_.size() < kMaxTableEntries) {
       colors_.push_back(colorSeen_ ? QColor(red_, green_, blue_) : QColor());
     }
@@ -613,6 +626,7 @@ class Reader {
       docCodePage_ = param > 0 ? param : kWesternCodePage;
     } else if (w == "deff") {
       defaultFont_ = std::max(0, param);
+      haveCachedFormat_ = false;
     } else {
       return false;
     }
@@ -739,6 +753,10 @@ class Reader {
 
   RtfPicture picture_;
   int pictureCount_ = 0;
+
+  bool haveCachedFormat_ = false;
+  CharState cachedState_;
+  QTextCharFormat cachedFormat_;
 };
 
 }  // namespace
