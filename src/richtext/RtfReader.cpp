@@ -556,7 +556,7 @@ class Reader {
         "shp",        "do",       "filetbl",  "pgdsctbl",  "annotation",  "atnid",    "atnauthor",
         "template",   "generator", "userprops", "docvar",  "ftnsep",      "ftnsepc",  "aftnsep",
         "aftnsepc",   "fontemb",  "datafield", "themedata", "colorschememapping", "latentstyles",
-        "datastore",  "xmlnstbl", "mmathPr",  "blipuid",   "picprop",     "bkmkend_unused"};
+        "datastore",  "xmlnstbl", "mmathPr",  "blipuid",   "picprop"};
     if (w == "fonttbl") return StartDestination(Dest::kFontTable), true;
     if (w == "colortbl") return StartDestination(Dest::kColorTable), true;
     if (w == "pict") return StartDestination(Dest::kPicture), true;
