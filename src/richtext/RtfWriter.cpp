@@ -127,14 +127,19 @@ class Writer {
       for (int c = 0; c < table->columns(); ++c) {
         const QTextTableCell cell = table->cellAt(r, c);
         bool first = true;
+        bool lastEmpty = false;
         for (auto it = cell.begin(); !it.atEnd(); ++it) {
           const QTextBlock block = it.currentBlock();
           if (!block.isValid()) continue;  // nested frames inside cells are not written
           if (!first) out += "\\par\n";
           WriteBlock(block, true, out);
+          lastEmpty = !first && block.length() <= 1;
           first = false;
         }
         if (first) out += "\\pard\\intbl ";
+        // The reader drops the mark that ends a cell's last paragraph; an
+        // empty last paragraph needs one of its own to survive.
+        if (lastEmpty) out += "\\par";
         out += "\\cell\n";
       }
       out += "\\row\n";
@@ -195,8 +200,11 @@ class Writer {
       const int fieldId = IsField(f) ? f.intProperty(kFieldId) : 0;
       if (openField != 0 && fieldId != openField) closeField();
       const QString target = f.stringProperty(kLinkTarget);
-      if (linkOpen && (!IsLink(f) || target != pendingTarget)) closeLink();
-      if (IsLink(f)) {
+      // Only text can carry a link in the help-file form: a picture or a
+      // marker inside a link ends it.
+      const bool linkText = IsLink(f) && !IsMarker(f) && !f.isImageFormat();
+      if (linkOpen && (!linkText || target != pendingTarget)) closeLink();
+      if (linkText) {
         linkOpen = true;
         pendingTarget = target;
       }

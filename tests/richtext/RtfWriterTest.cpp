@@ -37,7 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
                       "{\\rtf1 caf\\'e9 \\u8800? \\u-10179?\\u-8704? tab\\tab line\\line \\~}",
                       "{\\rtf1 \\pard\\qc\\li300\\sb60 centred\\par\\pard\\qr\\sl-300\\tqr\\tx1500 right\\par}",
                       "{\\rtf1 before\\par\\trowd\\cellx1000\\cellx2000\\intbl a\\cell b\\par c\\cell\\row\\pard after}",
-                      "{\\rtf1 {\\pict\\wmetafile8\\picwgoal300\\pichgoal150 00}}"));
+                      "{\\rtf1 {\\pict\\wmetafile8\\picwgoal300\\pichgoal150 00}}",
+                      // An empty last paragraph in a cell, and a picture inside a link.
+                      "{\\rtf1 \\trowd\\cellx1000\\intbl a\\par\\par\\cell\\row}",
+                      "{\\rtf1 {\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt y{\\pict\\wmetafile8\\picwgoal30\\pichgoal30 00}z}}}"));
 
 TEST(RtfWriter, KeepsFormatsAndLinkColours) {
   QTextDocument first;
