@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QBuffer>
 #include <QImage>
 #include <QTextBlock>
@@ -31,6 +33,8 @@ struct TextCase {
   const char* rtf;
   const char* outline;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.rtf; }
 
 class ReaderText : public ::testing::TestWithParam<TextCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "richtext/RichTextDocument.h"
 
 namespace orv::rt {
@@ -13,6 +15,8 @@ struct FindCase {
   int start;  // -1: not found
   int length;
 };
+
+void PrintTo(const FindCase& c, std::ostream* os) { *os << c.pattern; }
 
 class Finding : public ::testing::TestWithParam<FindCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -17,6 +19,8 @@ struct CodeCase {
   const char* text;
   const char* expected;
 };
+
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.text; }
 
 class PageCodes : public ::testing::TestWithParam<CodeCase> {};
 

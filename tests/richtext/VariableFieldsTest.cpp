@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <map>
 
 #include "DumpForTest.h"
@@ -14,6 +16,8 @@ struct FieldCase {
   const char* rtf;
   const char* outline;
 };
+
+void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.rtf; }
 
 class FieldScan : public ::testing::TestWithParam<FieldCase> {};
 
