@@ -98,6 +98,22 @@ TEST_F(OrvalisScriptTest, CheckReportsEveryFaultWithoutRunning) {
   EXPECT_EQ(Script("--check " + Write("g.ovs", "If \"1\" \"=\" \"1\"\nElse\nEndIf\n")).status, 0);
 }
 
+TEST_F(OrvalisScriptTest, OpensAPackageFirst) {
+  Write("pic.png", "png");
+  Write("RUNTIME.PUB", "x");
+  const std::string pkg = (dir_ / "t.pkg").string();
+  ASSERT_EQ(RunCommand("cd " + dir_.string() + " && " + BinPath("orvalis-pack") + " create t.pkg pic.png RUNTIME.PUB")
+                .status,
+            0);
+  const std::string script = Write("p.ovs", "SetVar \"[a]\" \"1\"\r\n");
+  const CommandResult r = Script("--package " + pkg + " --save-vars - " + script);
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_EQ(r.output, "a=1\r\n");
+  const CommandResult bad = Script("--package " + script + " " + script);
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.output.find("cannot open the package"), std::string::npos) << bad.output;
+}
+
 TEST_F(OrvalisScriptTest, UsageAndFileErrorsAreStatusTwo) {
   for (const std::string& args : std::vector<std::string>{"", "--bogus x.ovs", "--set novalue x.ovs", "--save-vars", "a.ovs b.ovs",
                                  (dir_ / "missing.ovs").string()}) {

@@ -15,8 +15,10 @@
 #include "ScriptCheck.h"
 #include "base/Ansi.h"
 #include "base/HostPath.h"
+#include "base/PathNames.h"
 #include "commands/CoreCommands.h"
 #include "commands/variables/VariablesFile.h"
+#include "container/Package.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
 
@@ -105,6 +107,23 @@ class RunnerVarHost : public THeadlessVarHost {
   int lastLine_ = 0;
 };
 
+// File parameters name the entries of the opened package.
+class PackageScriptHost : public THeadlessScriptHost {
+ public:
+  explicit PackageScriptHost(const Package* package) : package_(package) {}
+  void MapEmbeddedTestName(std::string& name) override {
+    if (package_) name = package_->MapEmbeddedName(name);
+  }
+  bool ResolveEntryName(std::string_view name, std::string& entry) override {
+    if (!package_) return false;
+    entry = package_->ResolveEntryName(name);
+    return entry != name;
+  }
+
+ private:
+  const Package* package_;
+};
+
 struct Options {
   std::string file;
   std::string saveVars;
@@ -181,8 +200,11 @@ int Main(int argc, char** argv) {
       std::printf("%s:%d: %s\n", o.file.c_str(), f.Line, AnsiToUtf8(f.Message).c_str());
     return faults.empty() ? 0 : kExitStopped;
   }
-  if (!o.package.empty())
-    return UsageError("--package: this build cannot read packages yet");
+  Package package;
+  // A ".pkg" file is written in the form a running publication reloads.
+  const bool reloadForm = AnsiSameText(ExtractFileExt(o.package), ".pkg");
+  if (!o.package.empty() && package.OpenPackage(Absolute(o.package), reloadForm) != pkg::kOpened)
+    return UsageError("cannot open the package " + o.package);
 
   const std::string saveVars = Absolute(o.saveVars);
   if (!o.pubDir.empty() && ::chdir(o.pubDir.c_str()) != 0)
@@ -193,7 +215,7 @@ int Main(int argc, char** argv) {
   RunnerVarHost varHost(o.file);
   varHost.SetValue(svPubDir, pubDir);
   TVars vars(varHost);
-  THeadlessScriptHost host;
+  PackageScriptHost host(package.IsOpen() ? &package : nullptr);
   TScriptEngine engine(vars, host);
   varHost.SetEngine(&engine);
   RegisterCoreCommands(engine.Commands());
