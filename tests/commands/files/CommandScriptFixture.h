@@ -2,6 +2,8 @@
 // Scripts run through the headless engine with the core command bodies, in a
 // scratch folder that is the publication folder ("[PubDir]").
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +56,26 @@ inline bool PathExists(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0;
 }
 
+// Writes fail once a file would grow past a few bytes, as on a full disk.
+class FileSizeLimit {
+ public:
+  FileSizeLimit() {
+    old_ = ::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = 8;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    ::signal(SIGXFSZ, old_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*old_)(int) = nullptr;
+};
+
 class CommandScriptTest : public ::testing::Test {
  protected:
   CommandScriptTest() {
@@ -68,7 +90,7 @@ class CommandScriptTest : public ::testing::Test {
     for (const std::string& line : lines) script.append(line).append("\r\n");
     return engine.RunScript(script, 0, 52, 26, "");
   }
-  int Run(const std::string& line) { return Run(std::vector<std::string>{line}); }
+  int Run(const char* line) { return Run(std::vector<std::string>{line}); }
   std::string Var(const std::string& name) { return vars.GetVar(name); }
   std::string LastError() { return vars.GetVar("LastError"); }
   std::string File(const std::string& name) { return ReadBytes(dir / name); }

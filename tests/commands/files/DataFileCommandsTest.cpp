@@ -1,8 +1,6 @@
 // FileRead, FileWrite, FileInsLine, FileDelLine, FileLen and FileToVar run as
 // scripts on files in a scratch publication folder.
 #include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include "commands/files/CommandScriptFixture.h"
@@ -158,35 +156,21 @@ TEST_F(CommandScriptTest, MissingPortIsReportedAndNoPlainFileAppears) {
   EXPECT_FALSE(PathExists(dir / "LPT4"));
 }
 
-// Writes fail once a file would grow past a few bytes, as on a full disk.
-class FileSizeLimit {
- public:
-  FileSizeLimit() {
-    old_ = ::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit small = saved_;
-    small.rlim_cur = 8;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, old_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*old_)(int) = nullptr;
-};
-
 TEST_F(CommandScriptTest, AFailedRewriteLeavesTheOldFile) {
-  for (const char* line : {R"(FileWrite "d.txt" "ALL" "a long new content")", R"(FileWrite "d.txt" "2" "a long line")",
-                           R"(FileInsLine "d.txt" "9")"}) {
+  // FileCopy reports every failure to write as access denied.
+  const std::pair<const char*, const char*> cases[] = {
+      {R"(FileWrite "d.txt" "ALL" "a long new content")", "Disco pieno!"},
+      {R"(FileWrite "d.txt" "2" "a long line")", "Disco pieno!"},
+      {R"(FileInsLine "d.txt" "9")", "Disco pieno!"},
+      {R"(FileCopy "big.txt" "d.txt")", "Accesso negato!"}};
+  for (const auto& [line, error] : cases) {
     Put("d.txt", "old\r\nfile");
+    Put("big.txt", "a source longer than the limit");
     {
       FileSizeLimit limit;
       Run(line);
     }
-    EXPECT_EQ(LastError(), "Disco pieno!") << line;
+    EXPECT_EQ(LastError(), error) << line;
     EXPECT_EQ(File("d.txt"), "old\r\nfile") << line;
   }
 }
