@@ -15,24 +15,25 @@
 #include <vector>
 
 #include "commands/CoreCommands.h"
+#include "container/Package.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
 
 namespace orv::test {
 
-class ScratchFolder {
+class CommandScratchFolder {
  public:
-  ScratchFolder() {
+  CommandScratchFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "orv-cmd-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder");
     path_ = pattern;
   }
-  ~ScratchFolder() {
+  ~CommandScratchFolder() {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  CommandScratchFolder(const CommandScratchFolder&) = delete;
+  CommandScratchFolder& operator=(const CommandScratchFolder&) = delete;
 
   const std::string& Path() const { return path_; }
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
@@ -76,6 +77,23 @@ class FileSizeLimit {
   void (*old_)(int) = nullptr;
 };
 
+// A host without a window that may have a package open, answering the
+// package questions as the player does.
+class CommandScriptHost : public THeadlessScriptHost {
+ public:
+  CommandScriptHost() : THeadlessScriptHost(nullptr) {}
+  Package* PublicationPackage() override { return package; }
+  bool ResolveEntryName(std::string_view name, std::string& entry) override {
+    if (!package) return false;
+    entry = package->ResolveEntryName(name);
+    return entry != name;
+  }
+  void MapEmbeddedTestName(std::string& name) override {
+    if (package) name = package->MapEmbeddedName(name);
+  }
+  Package* package = nullptr;
+};
+
 class CommandScriptTest : public ::testing::Test {
  protected:
   CommandScriptTest() {
@@ -96,10 +114,10 @@ class CommandScriptTest : public ::testing::Test {
   std::string File(const std::string& name) { return ReadBytes(dir / name); }
   void Put(const std::string& name, const std::string& bytes) { WriteBytes(dir / name, bytes); }
 
-  ScratchFolder dir;
+  CommandScratchFolder dir;
   THeadlessVarHost varHost;
   TVars vars{varHost};
-  THeadlessScriptHost host{nullptr};
+  CommandScriptHost host;
   TScriptEngine engine{vars, host};
 };
 
