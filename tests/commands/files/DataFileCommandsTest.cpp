@@ -53,6 +53,23 @@ TEST_F(CommandScriptTest, LineBreaksAreStoredAsBarsAndRestoredOnRead) {
   EXPECT_EQ(Var("R"), "x\r\ny");
 }
 
+TEST_F(CommandScriptTest, ALinkKeepsPointingAtTheRewrittenFile) {
+  Put("real.txt", "a\r\nb");
+  ASSERT_EQ(::symlink((dir / "real.txt").c_str(), (dir / "d.txt").c_str()), 0);
+  Run(R"(FileWrite "d.txt" "2" "B")");
+  EXPECT_EQ(File("real.txt"), "a\r\nB");
+  struct stat st {};
+  ASSERT_EQ(::lstat((dir / "d.txt").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+}
+
+TEST_F(CommandScriptTest, ALineFarPastTheEndIsRefusedNotPadded) {
+  Put("d.txt", "a");
+  Run(R"(FileWrite "d.txt" "99999999999" "x")");
+  EXPECT_EQ(LastError(), "Memoria insufficiente!");
+  EXPECT_EQ(File("d.txt"), "a");
+}
+
 TEST_F(CommandScriptTest, DeletePastEndDoesNotRewriteTheFile) {
   Put("d.txt", "a\r\nb");
   struct stat before {}, after {};
