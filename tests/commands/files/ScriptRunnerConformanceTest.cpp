@@ -43,7 +43,7 @@ TEST(ScriptRunnerConformanceTest, FileStringRegistryAndSystemCommands) {
       {"Piece3", "b"},        {"Pieces", "3"},
       {"Replaced", "bye bye"}, {"Found", "4"},
       {"Sub", "ell"},         {"Reg", "41"},
-      {"Day", "38717"},       {"Date", "2005-12-31"},
+      {"DayNumber", "38717"},       {"Date", "2005-12-31"},
       {"Rnd", "0"},           {"Env", "from env"},
       {"LastError", ""}};
   for (const auto& [name, value] : expected) EXPECT_EQ(vars[name], value) << name;
