@@ -67,6 +67,7 @@ constexpr std::pair<int, std::string_view> kMessages[] = {
     {301, "Impossibile copiare il file."},
     {303, "File inesistente."},
     {304, "Percorso inesistente."},
+    {316, "Impossibile rimuovere la cartella."},
     {320, "Valore d'immissione non valido. Premere ESC per abbandonare le modifiche."},
     {321, "L'azione %s non pu\xF2 essere originata da un collegamento del navigatore web."},
     {322, "Impossibile inizializzare il debugger."},

@@ -1,5 +1,9 @@
 #include "commands/CoreCommands.h"
 
+#include "commands/files/FileCommands.h"
+#include "commands/registry/RegistryCommands.h"
+#include "commands/strings/StringCommands.h"
+#include "commands/system/SystemCommands.h"
 #include "commands/variables/VariableCommandBodies.h"
 #include "script/ActionEvaluatorNumbers.h"
 #include "script/ControlFlow.h"
@@ -11,6 +15,12 @@ void RegisterCoreCommands(TCommandTable& table) {
   RegisterControlFlowCommands(table);
   RegisterExpressionCommands(table);
   RegisterVariableCommands(table);
+  RegisterFileCommands(table);
+  RegisterDataFileCommands(table);
+  RegisterFileNameCommands(table);
+  RegisterStringCommands(table);
+  RegisterSystemCommands(table);
+  RegisterRegistryCommands(table);
 }
 
 }  // namespace orv

@@ -13,6 +13,7 @@
 namespace orv {
 
 class TActionEval;
+class Package;
 
 class TScriptHost {
  public:
@@ -39,6 +40,13 @@ class TScriptHost {
   // The stored name of the package entry whose file name is `name`; false
   // when there is no package or no such entry.
   virtual bool ResolveEntryName(std::string_view /*name*/, std::string& /*entry*/) { return false; }
+  // The open publication package, or nullptr when there is none (file
+  // commands read embedded files through it).
+  virtual Package* PublicationPackage() { return nullptr; }
+  // The input lock of waiting commands: while it is held no user input
+  // reaches the publication's windows and menus. Takes and releases nest.
+  virtual void TakeInputLock() {}
+  virtual void ReleaseInputLock() {}
   // A command of a plug-in group, its parameters prepared. A host without
   // plug-ins reports the command as unavailable.
   virtual void ExecutePluginCommand(TActionEval& eval);

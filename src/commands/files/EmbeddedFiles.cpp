@@ -1,0 +1,66 @@
+#include "commands/files/EmbeddedFiles.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "base/Ansi.h"
+#include "base/ErrorText.h"
+#include "base/HostPath.h"
+#include "base/PathNames.h"
+#include "commands/files/FileErrorText.h"
+#include "commands/files/SequentialReadCache.h"
+#include "container/Package.h"
+#include "script/ScriptHost.h"
+
+namespace orv {
+
+bool IsEmbeddedName(std::string_view name) { return AnsiSameText(ExtractFilePath(name), kEmbeddedPrefix); }
+
+bool EmbeddedTestRun(TScriptHost& host) {
+  const Package* package = host.PublicationPackage();
+  return package && package->TestRun();
+}
+
+std::optional<std::string> EmbeddedTestFile(TScriptHost& host, std::string_view name) {
+  const Package* package = host.PublicationPackage();
+  if (!package || !package->TestRun()) return std::nullopt;
+  std::string mapped = package->MapEmbeddedName(name);
+  if (mapped == name) return std::nullopt;
+  return mapped;
+}
+
+std::optional<std::int64_t> PackageEntrySize(TScriptHost& host, std::string_view name) {
+  const Package* package = host.PublicationPackage();
+  const LibRec* entry = package ? package->FindEntry(name) : nullptr;
+  if (!entry) return std::nullopt;
+  return entry->DeliveredSize();
+}
+
+std::optional<std::string> LoadPackageEntry(TScriptHost& host, std::string_view name, std::string& error) {
+  error.clear();
+  const Package* package = host.PublicationPackage();
+  const LibRec* entry = package ? package->FindEntry(name) : nullptr;
+  if (!entry) return std::nullopt;
+  std::string bytes;
+  if (package->LoadEntryToMemory(*entry, bytes) != pkg::kLoaded) error = FileErrorText(err::kReadFault);
+  return bytes;
+}
+
+std::string ExtractPackageEntry(TScriptHost& host, std::string_view name, std::string_view destination) {
+  std::string lastError;
+  DropReadCache(HostPath(destination));
+  if (Package* package = host.PublicationPackage()) {
+    package->ExtractToFile(name, destination, true, lastError);
+    return lastError;
+  }
+  // No package: no entry, so an empty file, as for an entry the package
+  // does not hold.
+  const int fd = ::open(HostPath(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return FileErrnoText(errno);
+  ::close(fd);
+  return {};
+}
+
+}  // namespace orv
