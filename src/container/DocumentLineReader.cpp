@@ -30,10 +30,10 @@ bool DocumentLineReader::ReadChunk() {
   bytesRead_ += got;
   if (got == 0 || !source_.Failure().empty()) {
     exhausted_ = true;
-    if (bytesRead_ < total_) {
-      failure_ = source_.Failure();
-      if (failure_.empty()) failure_ = ErrorText(err::kReadFault);
-    }
+    // A source may find its data damaged only after delivering the last
+    // byte (a checksum at the end): that is a failure too.
+    failure_ = source_.Failure();
+    if (failure_.empty() && bytesRead_ < total_) failure_ = ErrorText(err::kReadFault);
   }
   if (bytesRead_ >= total_) exhausted_ = true;
   if (progress_ && got > 0)
