@@ -2,6 +2,7 @@
 // The vocabulary of the publication document: every key the player knows,
 // with the type its value is converted by and the part of the publication it
 // belongs to.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -54,9 +55,24 @@ struct DocumentKey {
   const char* defaultText = nullptr;
 };
 
+// No known key is longer.
+inline constexpr std::size_t kLongestDocumentKey = 32;
+
 // The key as written in the document ("newpage=", " MasterPage "), matched
 // without regard to case; null for an unknown key.
 const DocumentKey* FindDocumentKey(std::string_view key);
+
+struct KeyedDocumentLine {
+  const DocumentKey* key = nullptr;  // null for an unknown key
+  std::string_view value;            // as SplitDocumentLine gives it
+};
+
+// A document line split as SplitDocumentLine does, its key looked up. Every
+// line of the document comes through here, so the key is read a machine
+// word at a time: the kLongestDocumentKey bytes from the start of `line`
+// must be readable whatever its length (they are for the lines of
+// DocumentLineReader).
+KeyedDocumentLine LookUpDocumentLine(std::string_view line);
 
 // Every known key, publication keys first in their documented order, then the
 // "L_" texts in theirs.

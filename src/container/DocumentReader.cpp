@@ -35,10 +35,11 @@ class DocumentReader {
   void Run() {
     std::string_view line;
     while (lines_.NextLine(line)) {
-      const DocumentLine parts = SplitDocumentLine(line);
-      if (parts.value.empty()) continue;
-      if (const DocumentKey* key = FindDocumentKey(parts.key)) Dispatch(*key, parts.value);
+      const KeyedDocumentLine keyed = LookUpDocumentLine(line);
+      if (keyed.value.empty() || !keyed.key) continue;
+      Dispatch(*keyed.key, keyed.value);
     }
+    SetCurrent(nullptr);
   }
 
  private:
@@ -62,7 +63,7 @@ class DocumentReader {
         SetSetting(key, value);
         break;
       case KeyScope::Text:
-        publication_.texts.Set(ConvertDocumentValue(key, value, &store_));
+        publication_.texts.Set(Convert(key, value));
         break;
       case KeyScope::Page:
         PageKey(key, value);
@@ -80,7 +81,7 @@ class DocumentReader {
 
   void SetSetting(const DocumentKey& key, std::string_view value) {
     if (key.role == KeyRole::TestRunOnly && !options_.testRun) return;
-    KeyValue converted = ConvertDocumentValue(key, value, &store_);
+    KeyValue converted = Convert(key, value);
     if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.number)) return;
     publication_.settings.Set(std::move(converted));
   }
@@ -93,15 +94,15 @@ class DocumentReader {
     } else if (key.role == KeyRole::MasterPage) {
       EnterPage(0);
     } else if (page_ != kNoPage) {
-      publication_.pages[page_].keys.push_back(ConvertDocumentValue(key, value, &store_));
+      publication_.pages[page_].keys.push_back(Convert(key, value));
     }
   }
 
   // A page change closes whatever groups are still open, so the objects of
   // the new page never land inside a group of the previous one.
   void EnterPage(std::size_t index) {
+    SetCurrent(nullptr);
     page_ = index;
-    current_ = nullptr;
     levels_.assign(1, Level{&publication_.pages[index].objects, false});
     depth_ = 0;
   }
@@ -118,7 +119,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) current_->keys.push_back(ConvertDocumentValue(key, value, &store_));
+        if (current_) pending_.push_back(Convert(key, value));
         break;
     }
   }
@@ -126,9 +127,10 @@ class DocumentReader {
   void StartObject(std::int32_t type) {
     // Other types create nothing and the previous object stays current.
     if (type < kFirstObjectType || type > kLastObjectType || levels_.empty()) return;
+    SetCurrent(nullptr);
     std::vector<PublicationObject>& objects = *levels_.back().objects;
     objects.emplace_back().type = type;
-    current_ = &objects.back();
+    SetCurrent(&objects.back());
     if (type == kLinkedArticleObjectType) ++publication_.linkedArticleCount;
   }
 
@@ -178,9 +180,9 @@ class DocumentReader {
     int depth = 0;
     std::string_view line;
     while (lines_.NextLine(line)) {
-      const DocumentLine parts = SplitDocumentLine(line);
+      const KeyedDocumentLine parts = LookUpDocumentLine(line);
       if (parts.value.empty()) continue;
-      const DocumentKey* key = FindDocumentKey(parts.key);
+      const DocumentKey* key = parts.key;
       if (!key || key->scope != KeyScope::Menu) continue;
       MenuLevel& level = levels.back();
       switch (key->role) {
@@ -207,10 +209,27 @@ class DocumentReader {
           break;
         default:
           if (level.current != kNone)
-            (*level.items)[level.current].keys.push_back(ConvertDocumentValue(*key, parts.value, &store_));
+            (*level.items)[level.current].keys.push_back(Convert(*key, parts.value));
           break;
       }
     }
+  }
+
+  // Every value is a line the reader keeps in the publication's store.
+  KeyValue Convert(const DocumentKey& key, std::string_view value) {
+    return ConvertKeptDocumentValue(key, value, store_);
+  }
+
+  // The current object's keys gather in one reused list and move into the
+  // object when another becomes current, so each object's list is allocated
+  // once, at its final size.
+  void SetCurrent(PublicationObject* object) {
+    if (current_ && !pending_.empty()) {
+      std::vector<KeyValue>& keys = current_->keys;
+      keys.insert(keys.end(), pending_.begin(), pending_.end());
+      pending_.clear();
+    }
+    current_ = object;
   }
 
   static constexpr std::size_t kNoPage = static_cast<std::size_t>(-1);
@@ -223,6 +242,7 @@ class DocumentReader {
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;
+  std::vector<KeyValue> pending_;
   std::vector<Level> levels_;
   int depth_ = 0;
 };
@@ -234,7 +254,7 @@ bool ReadPublicationDocument(DocumentSource& source, std::uint64_t total,
                              std::string& error) {
   error.clear();
   try {
-    DocumentLineReader lines(source, total, options.progress);
+    DocumentLineReader lines(source, total, options.progress, publication.textStore.get());
     DocumentReader(lines, options, publication).Run();
     error = lines.Failure();
   } catch (const std::bad_alloc&) {
