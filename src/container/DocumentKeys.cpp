@@ -1,11 +1,6 @@
 #include "container/DocumentKeys.h"
 
-#include <array>
-#include <bit>
-#include <iterator>
-#include <cstdint>
-#include <cstring>
-
+#include "container/DocumentKeyIndex.h"
 #include "container/DocumentValue.h"
 
 namespace orv {
@@ -271,141 +266,23 @@ constexpr DocumentKey kKeys[] = {
     {"EDITSCROLLBAR=", T::String, S::Ignored},
 };
 
-// The index. A key is read as 64-bit words, its first byte in the lowest
-// bits whatever the host's byte order. The first word and the length pick
-// the slot of an open-addressed table built at compile time; there each
-// word is compared with its bit 5 forced on where the key has a letter,
-// against the key in lower case. Every key is ASCII, so this is exactly the
-// comparison without case of the Windows-1252 case table: only the two
-// cases of a letter differ in bit 5 alone, and no byte outside ASCII loses
-// its top bit.
-constexpr std::uint64_t kOnes = 0x0101010101010101ull;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ull;
-constexpr std::size_t kWords = kLongestDocumentKey / 8;
-constexpr int kSlotBits = 11;  // about eight slots for every key, 4 KiB
-constexpr std::size_t kSlotMask = (std::size_t{1} << kSlotBits) - 1;
-
-using KeyWords = std::array<std::uint64_t, kWords>;
-
-// The lowest `bytes` bytes of a word, for 0 to 8 bytes.
-constexpr std::array<std::uint64_t, 9> kByteMasks = {
-    0, 0xFFull, 0xFFFFull, 0xFFFFFFull, 0xFFFFFFFFull, 0xFFFFFFFFFFull, 0xFFFFFFFFFFFFull,
-    0xFFFFFFFFFFFFFFull, ~0ull};
-
-// The slot depends on the key's case through bit 5 only, which is forced on.
-constexpr std::size_t SlotOf(std::uint64_t first, std::size_t size) {
-  return static_cast<std::size_t>((((first | 0x20 * kOnes) + size) * 0x9E3779B97F4A7C15ull) >>
-                                  (64 - kSlotBits));
-}
-
-struct Entry {
-  KeyWords lower{};     // the key in lower case
-  KeyWords caseBits{};  // bit 5 of every letter
-  std::size_t size = 0;
-  const DocumentKey* key = nullptr;
-};
-
-constexpr std::size_t kKeyCount = std::size(kKeys);
-constexpr std::uint16_t kEmpty = 0xFFFF;
-static_assert(kKeyCount < kEmpty);
-
-// The slots hold indexes into the entries, so the part of the table every
-// lookup touches stays small.
-struct KeyTable {
-  std::array<std::uint16_t, kSlotMask + 1> slots{};
-  std::array<Entry, kKeyCount> entries{};
-};
-
-constexpr KeyTable BuildKeyTable() {
-  KeyTable table;
-  for (std::uint16_t& slot : table.slots) slot = kEmpty;
-  for (std::size_t k = 0; k < kKeyCount; ++k) {
-    const DocumentKey& key = kKeys[k];
-    Entry& entry = table.entries[k];
-    for (std::size_t i = 0; i < key.name.size(); ++i) {
-      const char c = key.name[i];
-      const bool letter = c >= 'A' && c <= 'Z';
-      const unsigned char lower = static_cast<unsigned char>(letter ? c + 0x20 : c);
-      entry.lower[i / 8] |= std::uint64_t{lower} << (8 * (i % 8));
-      if (letter) entry.caseBits[i / 8] |= std::uint64_t{0x20} << (8 * (i % 8));
-    }
-    entry.size = key.name.size();
-    entry.key = &key;
-    std::size_t slot = SlotOf(entry.lower[0], entry.size);
-    while (table.slots[slot] != kEmpty) slot = (slot + 1) & kSlotMask;
-    table.slots[slot] = static_cast<std::uint16_t>(k);
-  }
-  return table;
-}
-
-constexpr KeyTable kKeyTable = BuildKeyTable();
-
-std::uint64_t LoadWord(const char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-  return word;
-}
-
-// Index of the first "=" in a word, or 8. Borrows only ever run upwards
-// from a matching byte, so the lowest flag is exact.
-std::size_t FirstEquals(std::uint64_t word) {
-  const std::uint64_t diff = word ^ ('=' * kOnes);
-  const std::uint64_t flags = (diff - kOnes) & ~diff & kHighBits;
-  return flags ? static_cast<std::size_t>(std::countr_zero(flags)) / 8 : 8;
-}
-
-// The `size` bytes (1 to 32) at `key`, whose first word is `first` as
-// loaded; the 32 bytes from `key` are readable.
-inline const DocumentKey* FindKeyAt(const char* key, std::uint64_t first, std::size_t size) {
-  first &= kByteMasks[size < 8 ? size : 8];
-  for (std::size_t slot = SlotOf(first, size);; slot = (slot + 1) & kSlotMask) {
-    const std::uint16_t index = kKeyTable.slots[slot];
-    if (index == kEmpty) return nullptr;
-    const Entry& entry = kKeyTable.entries[index];
-    if (entry.size != size || (first | entry.caseBits[0]) != entry.lower[0]) continue;
-    bool same = true;
-    for (std::size_t i = 1; i * 8 < size; ++i) {
-      const std::uint64_t word = LoadWord(key + 8 * i) & kByteMasks[size - 8 * i < 8 ? size - 8 * i : 8];
-      same &= (word | entry.caseBits[i]) == entry.lower[i];
-    }
-    if (same) return entry.key;
-  }
-}
-
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
 }  // namespace
+
+namespace document_key_index {
+extern const KeyTable kTable;
+constexpr KeyTable kTable = BuildKeyTable(kKeys);
+}  // namespace document_key_index
 
 const DocumentKey* FindDocumentKey(std::string_view key) {
   if (key.empty() || key.size() > kLongestDocumentKey) return nullptr;
   char padded[kLongestDocumentKey] = {};
   key.copy(padded, key.size());
-  return FindKeyAt(padded, LoadWord(padded), key.size());
+  return document_key_index::FindKeyAt(padded, key.size());
 }
 
-// Blanks around the key, or a long one: split as written. Kept apart so the
-// usual path stays small.
-[[gnu::noinline]] KeyedDocumentLine LookUpUnusualLine(std::string_view line) {
+KeyedDocumentLine LookUpUnusualDocumentLine(std::string_view line) {
   const DocumentLine parts = SplitDocumentLine(line);
   return {FindDocumentKey(parts.key), parts.value};
-}
-
-KeyedDocumentLine LookUpDocumentLine(std::string_view line) {
-  // The first "=" among the first bytes of the line, a word at a time.
-  const char* const text = line.data();
-  const std::uint64_t first = LoadWord(text);
-  std::size_t equals = FirstEquals(first);
-  for (std::size_t i = 1; equals == 8 * i && i < kWords; ++i) equals = 8 * i + FirstEquals(LoadWord(text + 8 * i));
-  if (equals < line.size()) {
-    // KEY=value, unless blanks surround the key.
-    if (!IsBlank(text[0]) && (equals == 0 || !IsBlank(text[equals - 1])))
-      return {FindKeyAt(text, first, equals + 1), line.substr(equals + 1)};
-  } else if (!line.empty() && line.size() < kLongestDocumentKey) {
-    // A section word: the whole line.
-    if (!IsBlank(text[0]) && !IsBlank(line.back())) return {FindKeyAt(text, first, line.size()), line};
-  }
-  return LookUpUnusualLine(line);
 }
 
 std::span<const DocumentKey> DocumentKeys() { return kKeys; }

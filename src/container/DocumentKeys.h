@@ -62,18 +62,6 @@ inline constexpr std::size_t kLongestDocumentKey = 32;
 // without regard to case; null for an unknown key.
 const DocumentKey* FindDocumentKey(std::string_view key);
 
-struct KeyedDocumentLine {
-  const DocumentKey* key = nullptr;  // null for an unknown key
-  std::string_view value;            // as SplitDocumentLine gives it
-};
-
-// A document line split as SplitDocumentLine does, its key looked up. Every
-// line of the document comes through here, so the key is read a machine
-// word at a time: the kLongestDocumentKey bytes from the start of `line`
-// must be readable whatever its length (they are for the lines of
-// DocumentLineReader).
-KeyedDocumentLine LookUpDocumentLine(std::string_view line);
-
 // Every known key, publication keys first in their documented order, then the
 // "L_" texts in theirs.
 std::span<const DocumentKey> DocumentKeys();

@@ -1,10 +1,12 @@
 #include "container/DocumentReader.h"
 
+#include <array>
 #include <new>
 #include <vector>
 
 #include "base/ErrorText.h"
 #include "container/DocumentInflateSource.h"
+#include "container/DocumentKeyIndex.h"
 #include "container/DocumentMemorySource.h"
 #include "container/PublicationPageNames.h"
 
@@ -119,7 +121,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) pending_.push_back(Convert(key, value));
+        if (current_) current_->keys.push_back(Convert(key, value));
         break;
     }
   }
@@ -129,8 +131,11 @@ class DocumentReader {
     if (type < kFirstObjectType || type > kLastObjectType || levels_.empty()) return;
     SetCurrent(nullptr);
     std::vector<PublicationObject>& objects = *levels_.back().objects;
-    objects.emplace_back().type = type;
-    SetCurrent(&objects.back());
+    PublicationObject& object = objects.emplace_back();
+    object.type = type;
+    // Objects of one type mostly have as many keys as the last one had.
+    object.keys.reserve(keyCounts_[static_cast<std::size_t>(type)]);
+    SetCurrent(&object);
     if (type == kLinkedArticleObjectType) ++publication_.linkedArticleCount;
   }
 
@@ -220,15 +225,9 @@ class DocumentReader {
     return ConvertKeptDocumentValue(key, value, store_);
   }
 
-  // The current object's keys gather in one reused list and move into the
-  // object when another becomes current, so each object's list is allocated
-  // once, at its final size.
+  // Remembers how many keys the object that stops being current had.
   void SetCurrent(PublicationObject* object) {
-    if (current_ && !pending_.empty()) {
-      std::vector<KeyValue>& keys = current_->keys;
-      keys.insert(keys.end(), pending_.begin(), pending_.end());
-      pending_.clear();
-    }
+    if (current_) keyCounts_[static_cast<std::size_t>(current_->type)] = current_->keys.size();
     current_ = object;
   }
 
@@ -242,7 +241,7 @@ class DocumentReader {
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;
-  std::vector<KeyValue> pending_;
+  std::array<std::size_t, kLastObjectType + 1> keyCounts_{};  // by object type
   std::vector<Level> levels_;
   int depth_ = 0;
 };

@@ -82,7 +82,9 @@ std::string_view LinesText(std::string_view value, DocumentTextStore& store) {
 }
 
 std::string_view VariableNameText(std::string_view value, DocumentTextStore& store) {
-  return store.Keep(NormalizeVarName(value));
+  thread_local std::string name;  // reused: a name per bound object adds up
+  NormalizeVarNameInto(value, name);
+  return store.Keep(name);
 }
 
 }  // namespace document_value
