@@ -161,7 +161,7 @@ inline KeyedDocumentLine LookUpDocumentLine(std::string_view line) {
   using namespace document_key_index;
   const char* const text = line.data();
   const std::size_t equals = FirstEquals(text);
-  if (equals < line.size()) {
+  if (equals < line.size() && equals < kLongestDocumentKey) {
     // KEY=value, unless blanks surround the key.
     if (!IsBlank(text[0]) && (equals == 0 || !IsBlank(text[equals - 1])))
       return {FindKeyAt(text, equals + 1), line.substr(equals + 1)};
