@@ -1,8 +1,7 @@
 #include "container/DocumentKeys.h"
 
-#include <array>
-#include <cstdint>
-
+#include "container/DocumentKeyIndex.h"
+#include "container/DocumentValue.h"
 
 namespace orv {
 namespace {
@@ -267,51 +266,23 @@ constexpr DocumentKey kKeys[] = {
     {"EDITSCROLLBAR=", T::String, S::Ignored},
 };
 
-// Every key is ASCII, so a key written in another case is found by
-// upper-casing its ASCII letters and matching exactly; a byte outside ASCII
-// matches no key either way. Every line of the document is looked up, so the
-// index is a small open-addressed table hashed while upper-casing.
-constexpr std::size_t kLongestKey = 32;
-constexpr std::size_t kSlots = 1024;  // a power of two, over three times the keys
-
-constexpr std::uint32_t Mix(std::uint32_t hash, char c) {
-  return (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-}
-
-struct KeyIndex {
-  std::array<const DocumentKey*, kSlots> slots{};
-  KeyIndex() {
-    for (const DocumentKey& key : kKeys) {
-      std::uint32_t hash = 2166136261u;
-      for (const char c : key.name) hash = Mix(hash, c);
-      std::size_t slot = hash & (kSlots - 1);
-      while (slots[slot]) slot = (slot + 1) & (kSlots - 1);
-      slots[slot] = &key;
-    }
-  }
-};
-
-const KeyIndex& Index() {
-  static const KeyIndex index;
-  return index;
-}
-
 }  // namespace
 
+namespace document_key_index {
+extern const KeyTable kTable;
+constexpr KeyTable kTable = BuildKeyTable(kKeys);
+}  // namespace document_key_index
+
 const DocumentKey* FindDocumentKey(std::string_view key) {
-  if (key.empty() || key.size() > kLongestKey) return nullptr;
-  char upper[kLongestKey];
-  std::uint32_t hash = 2166136261u;
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    const char c = key[i];
-    upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    hash = Mix(hash, upper[i]);
-  }
-  const std::string_view wanted(upper, key.size());
-  const KeyIndex& index = Index();
-  for (std::size_t slot = hash & (kSlots - 1); index.slots[slot]; slot = (slot + 1) & (kSlots - 1))
-    if (index.slots[slot]->name == wanted) return index.slots[slot];
-  return nullptr;
+  if (key.empty() || key.size() > kLongestDocumentKey) return nullptr;
+  char padded[kLongestDocumentKey] = {};
+  key.copy(padded, key.size());
+  return document_key_index::FindKeyAt(padded, key.size());
+}
+
+KeyedDocumentLine LookUpUnusualDocumentLine(std::string_view line) {
+  const DocumentLine parts = SplitDocumentLine(line);
+  return {FindDocumentKey(parts.key), parts.value};
 }
 
 std::span<const DocumentKey> DocumentKeys() { return kKeys; }

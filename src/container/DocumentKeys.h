@@ -2,6 +2,7 @@
 // The vocabulary of the publication document: every key the player knows,
 // with the type its value is converted by and the part of the publication it
 // belongs to.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -53,6 +54,9 @@ struct DocumentKey {
   // when the key has no default (its consumer decides).
   const char* defaultText = nullptr;
 };
+
+// No known key is longer.
+inline constexpr std::size_t kLongestDocumentKey = 32;
 
 // The key as written in the document ("newpage=", " MasterPage "), matched
 // without regard to case; null for an unknown key.

@@ -6,34 +6,61 @@
 #include "base/ErrorText.h"
 
 namespace orv {
+namespace {
+
+// Lines are collected in blocks of this size; a longer line gets a larger one.
+constexpr std::size_t kBlockSize = 64 * 1024;
+
+}  // namespace
 
 DocumentLineReader::DocumentLineReader(DocumentSource& source, std::uint64_t total,
-                                       Progress progress)
-    : source_(source), total_(total), progress_(std::move(progress)) {
+                                       Progress progress, DocumentTextStore* keep)
+    : source_(source), total_(total), progress_(std::move(progress)), keep_(keep) {
   exhausted_ = total_ == 0;
+}
+
+// Room for `want` more bytes after the line being assembled. With a store,
+// a new block is taken and the old one stays as it is, since lines already
+// handed out live there; otherwise the buffer is reused.
+void DocumentLineReader::MakeRoom(std::size_t want) {
+  const std::size_t partial = end_ - start_;
+  if (!keep_ && buffer_ && partial + want <= capacity_) {
+    std::memmove(buffer_, buffer_ + start_, partial);
+  } else {
+    const std::size_t capacity = std::max(kBlockSize, 2 * (partial + want));
+    std::unique_ptr<char[]> fresh;
+    char* block;
+    if (keep_) {
+      block = keep_->Allocate(capacity + kReadAhead);
+    } else {
+      fresh = std::make_unique_for_overwrite<char[]>(capacity + kReadAhead);
+      block = fresh.get();
+    }
+    if (partial > 0) std::memcpy(block, buffer_ + start_, partial);
+    if (!keep_) owned_ = std::move(fresh);
+    buffer_ = block;
+    capacity_ = capacity;
+  }
+  scanned_ -= start_;
+  start_ = 0;
+  end_ = partial;
 }
 
 bool DocumentLineReader::ReadChunk() {
   const std::size_t want =
       static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, total_ - bytesRead_));
-  // Drop what has been handed out before the buffer grows again, so it holds
-  // no more than the line being assembled and one chunk.
-  if (start_ > 0) {
-    buffer_.erase(0, start_);
-    scanned_ -= start_;
-    start_ = 0;
-  }
-  const std::size_t old = buffer_.size();
-  buffer_.resize(old + want);
-  const std::size_t got = source_.Read(buffer_.data() + old, want);
-  buffer_.resize(old + got);
+  if (!buffer_ || end_ + want > capacity_) MakeRoom(want);
+  const std::size_t got = source_.Read(buffer_ + end_, want);
+  end_ += got;
+  // What lies past the data is read but never used; keep it defined.
+  std::memset(buffer_ + end_, 0, kReadAhead);
   bytesRead_ += got;
   if (got == 0 || !source_.Failure().empty()) {
     exhausted_ = true;
-    if (bytesRead_ < total_) {
-      failure_ = source_.Failure();
-      if (failure_.empty()) failure_ = ErrorText(err::kReadFault);
-    }
+    // A source may find its data damaged only after delivering the last
+    // byte (a checksum at the end): that is a failure too.
+    failure_ = source_.Failure();
+    if (failure_.empty() && bytesRead_ < total_) failure_ = ErrorText(err::kReadFault);
   }
   if (bytesRead_ >= total_) exhausted_ = true;
   if (progress_ && got > 0)
@@ -41,24 +68,24 @@ bool DocumentLineReader::ReadChunk() {
   return got > 0;
 }
 
-bool DocumentLineReader::NextLine(std::string_view& line) {
+bool DocumentLineReader::NextLineReading(std::string_view& line) {
   for (;;) {
-    const std::string_view pending(buffer_.data() + scanned_, buffer_.size() - scanned_);
-    const std::size_t crlf = pending.find("\r\n");
-    if (crlf != std::string_view::npos) {
-      const std::size_t end = scanned_ + crlf;
-      line = std::string_view(buffer_.data() + start_, end - start_);
-      start_ = scanned_ = end + 2;
+    // Look for a CR with its LF behind it; a lone CR stays in the line.
+    std::size_t at = FindCr(scanned_);
+    while (at + 1 < end_ && buffer_[at + 1] != '\n') at = FindCr(at + 1);
+    if (at + 1 < end_) {
+      line = std::string_view(buffer_ + start_, at - start_);
+      start_ = scanned_ = at + 2;
       return true;
     }
-    // A CR at the very end may pair with an LF still to come.
-    scanned_ = std::max(start_, buffer_.size() > 0 ? buffer_.size() - 1 : 0);
+    // None yet. A CR at the very end may pair with an LF still to come.
+    scanned_ = at;
     // The data ends only when the buffer is empty and nothing is left to
     // read: a CR LF that closes a chunk exactly must not end the document.
     if (exhausted_ || !ReadChunk()) {
-      if (start_ >= buffer_.size()) return false;
-      line = std::string_view(buffer_.data() + start_, buffer_.size() - start_);
-      start_ = scanned_ = buffer_.size();
+      if (start_ >= end_) return false;
+      line = std::string_view(buffer_ + start_, end_ - start_);
+      start_ = scanned_ = end_;
       return true;
     }
   }

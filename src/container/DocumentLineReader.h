@@ -1,45 +1,96 @@
 #pragma once
 // Cuts the document into its CR LF lines, reading the source in chunks of at
 // most 2048 bytes and reporting how far it has got for the splash screen.
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "container/DocumentSource.h"
+#include "container/DocumentTextStore.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace orv {
 
 class DocumentLineReader {
  public:
   static constexpr std::size_t kChunkSize = 2048;
+  // Bytes after the end of every line handed out that may be read (and hold
+  // anything), so a caller can look at a line a machine word at a time.
+  static constexpr std::size_t kReadAhead = 32;
   // round(bytes read / total x 100), after every chunk.
   using Progress = std::function<void(int percent)>;
 
   // `total` is the document's length: the stored size of a raw entry, the
   // unpacked size of a compressed one. Nothing past it is read.
-  DocumentLineReader(DocumentSource& source, std::uint64_t total, Progress progress = {});
+  //
+  // With a `keep` store the document is read into blocks of that store, and
+  // every line handed out stays valid as long as the store does, so values
+  // need not be copied. Without one, memory stays bounded by the longest
+  // line and a line is valid until the next call.
+  DocumentLineReader(DocumentSource& source, std::uint64_t total, Progress progress = {},
+                     DocumentTextStore* keep = nullptr);
 
-  // The next line without its CR LF, valid until the next call; false once
-  // every byte has been used up. After the last CR LF, the rest of the data
-  // is the last line.
-  bool NextLine(std::string_view& line);
+  // The next line without its CR LF; false once every byte has been used up.
+  // After the last CR LF, the rest of the data is the last line.
+  bool NextLine(std::string_view& line) {
+    // The usual case, a whole line waiting in the buffer, without a call.
+    const std::size_t at = FindCr(scanned_);
+    if (at + 1 < end_ && buffer_[at + 1] == '\n') {
+      line = std::string_view(buffer_ + start_, at - start_);
+      start_ = scanned_ = at + 2;
+      return true;
+    }
+    return NextLineReading(line);
+  }
 
   // Why the data ended early (a damaged or cut-short entry); empty otherwise.
   const std::string& Failure() const { return failure_; }
   std::uint64_t BytesRead() const { return bytesRead_; }
 
  private:
+  // The first CR from `from` on, or end_. Sixteen bytes are looked at a
+  // time where the processor can, reading at most 15 bytes past the data,
+  // into the kReadAhead bytes every buffer has.
+  std::size_t FindCr(std::size_t from) const {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (std::size_t i = from; i < end_; i += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buffer_ + i));
+      if (const auto hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, cr)))) {
+        const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(hits));
+        return at < end_ ? at : end_;
+      }
+    }
+    return end_;
+#else
+    if (from >= end_) return end_;
+    const void* cr = std::memchr(buffer_ + from, '\r', end_ - from);
+    return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - buffer_) : end_;
+#endif
+  }
+  bool NextLineReading(std::string_view& line);
   bool ReadChunk();
+  void MakeRoom(std::size_t want);
 
   DocumentSource& source_;
   std::uint64_t total_;
   Progress progress_;
+  DocumentTextStore* keep_;
   std::uint64_t bytesRead_ = 0;
   bool exhausted_ = false;
-  std::string buffer_;
-  std::size_t start_ = 0;    // first byte of the buffer not yet handed out
-  std::size_t scanned_ = 0;  // no CR LF begins between start_ and here
+  std::unique_ptr<char[]> owned_;  // the buffer when no store keeps the lines
+  char* buffer_ = nullptr;
+  std::size_t capacity_ = 0;  // usable bytes; kReadAhead more are allocated
+  std::size_t start_ = 0;     // first byte not yet handed out
+  std::size_t scanned_ = 0;   // no CR LF begins between start_ and here
+  std::size_t end_ = 0;       // bytes in the buffer
   std::string failure_;
 };
 

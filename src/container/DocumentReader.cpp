@@ -1,10 +1,12 @@
 #include "container/DocumentReader.h"
 
+#include <array>
 #include <new>
 #include <vector>
 
 #include "base/ErrorText.h"
 #include "container/DocumentInflateSource.h"
+#include "container/DocumentKeyIndex.h"
 #include "container/DocumentMemorySource.h"
 #include "container/PublicationPageNames.h"
 
@@ -35,10 +37,11 @@ class DocumentReader {
   void Run() {
     std::string_view line;
     while (lines_.NextLine(line)) {
-      const DocumentLine parts = SplitDocumentLine(line);
-      if (parts.value.empty()) continue;
-      if (const DocumentKey* key = FindDocumentKey(parts.key)) Dispatch(*key, parts.value);
+      const KeyedDocumentLine keyed = LookUpDocumentLine(line);
+      if (keyed.value.empty() || !keyed.key) continue;
+      Dispatch(*keyed.key, keyed.value);
     }
+    SetCurrent(nullptr);
   }
 
  private:
@@ -62,7 +65,7 @@ class DocumentReader {
         SetSetting(key, value);
         break;
       case KeyScope::Text:
-        publication_.texts.Set(ConvertDocumentValue(key, value, &store_));
+        publication_.texts.Set(Convert(key, value));
         break;
       case KeyScope::Page:
         PageKey(key, value);
@@ -80,7 +83,7 @@ class DocumentReader {
 
   void SetSetting(const DocumentKey& key, std::string_view value) {
     if (key.role == KeyRole::TestRunOnly && !options_.testRun) return;
-    KeyValue converted = ConvertDocumentValue(key, value, &store_);
+    KeyValue converted = Convert(key, value);
     if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.number)) return;
     publication_.settings.Set(std::move(converted));
   }
@@ -93,15 +96,15 @@ class DocumentReader {
     } else if (key.role == KeyRole::MasterPage) {
       EnterPage(0);
     } else if (page_ != kNoPage) {
-      publication_.pages[page_].keys.push_back(ConvertDocumentValue(key, value, &store_));
+      publication_.pages[page_].keys.push_back(Convert(key, value));
     }
   }
 
   // A page change closes whatever groups are still open, so the objects of
   // the new page never land inside a group of the previous one.
   void EnterPage(std::size_t index) {
+    SetCurrent(nullptr);
     page_ = index;
-    current_ = nullptr;
     levels_.assign(1, Level{&publication_.pages[index].objects, false});
     depth_ = 0;
   }
@@ -118,7 +121,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) current_->keys.push_back(ConvertDocumentValue(key, value, &store_));
+        if (current_) current_->keys.push_back(Convert(key, value));
         break;
     }
   }
@@ -126,9 +129,13 @@ class DocumentReader {
   void StartObject(std::int32_t type) {
     // Other types create nothing and the previous object stays current.
     if (type < kFirstObjectType || type > kLastObjectType || levels_.empty()) return;
+    SetCurrent(nullptr);
     std::vector<PublicationObject>& objects = *levels_.back().objects;
-    objects.emplace_back().type = type;
-    current_ = &objects.back();
+    PublicationObject& object = objects.emplace_back();
+    object.type = type;
+    // Objects of one type mostly have as many keys as the last one had.
+    object.keys.reserve(keyCounts_[static_cast<std::size_t>(type)]);
+    SetCurrent(&object);
     if (type == kLinkedArticleObjectType) ++publication_.linkedArticleCount;
   }
 
@@ -178,9 +185,9 @@ class DocumentReader {
     int depth = 0;
     std::string_view line;
     while (lines_.NextLine(line)) {
-      const DocumentLine parts = SplitDocumentLine(line);
+      const KeyedDocumentLine parts = LookUpDocumentLine(line);
       if (parts.value.empty()) continue;
-      const DocumentKey* key = FindDocumentKey(parts.key);
+      const DocumentKey* key = parts.key;
       if (!key || key->scope != KeyScope::Menu) continue;
       MenuLevel& level = levels.back();
       switch (key->role) {
@@ -207,10 +214,21 @@ class DocumentReader {
           break;
         default:
           if (level.current != kNone)
-            (*level.items)[level.current].keys.push_back(ConvertDocumentValue(*key, parts.value, &store_));
+            (*level.items)[level.current].keys.push_back(Convert(*key, parts.value));
           break;
       }
     }
+  }
+
+  // Every value is a line the reader keeps in the publication's store.
+  KeyValue Convert(const DocumentKey& key, std::string_view value) {
+    return ConvertKeptDocumentValue(key, value, store_);
+  }
+
+  // Remembers how many keys the object that stops being current had.
+  void SetCurrent(PublicationObject* object) {
+    if (current_) keyCounts_[static_cast<std::size_t>(current_->type)] = current_->keys.size();
+    current_ = object;
   }
 
   static constexpr std::size_t kNoPage = static_cast<std::size_t>(-1);
@@ -223,6 +241,7 @@ class DocumentReader {
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;
+  std::array<std::size_t, kLastObjectType + 1> keyCounts_{};  // by object type
   std::vector<Level> levels_;
   int depth_ = 0;
 };
@@ -234,7 +253,7 @@ bool ReadPublicationDocument(DocumentSource& source, std::uint64_t total,
                              std::string& error) {
   error.clear();
   try {
-    DocumentLineReader lines(source, total, options.progress);
+    DocumentLineReader lines(source, total, options.progress, publication.textStore.get());
     DocumentReader(lines, options, publication).Run();
     error = lines.Failure();
   } catch (const std::bad_alloc&) {

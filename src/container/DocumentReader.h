@@ -25,7 +25,8 @@ inline constexpr int kMaxDocumentNesting = 64;
 
 // `total` is the document's length in bytes (the stored size of a raw entry,
 // the unpacked size of a compressed one). Fills `publication`, which must be
-// fresh. Malformed lines never stop reading; false, with the message in
+// fresh; its text store keeps the document's lines, which the values point
+// into, so it holds about as many bytes as the document. Malformed lines never stop reading; false, with the message in
 // `error`, when the data is damaged or ends early. What was read up to then
 // stays in the model.
 bool ReadPublicationDocument(DocumentSource& source, std::uint64_t total,

@@ -4,18 +4,15 @@
 
 namespace orv {
 
-char* DocumentTextStore::Allocate(std::size_t size) {
+char* DocumentTextStore::AllocateBlock(std::size_t size) {
   if (size == 0) return nullptr;
-  if (size > kBlockSize / 4) {
-    // A long text gets a block of its own and leaves the current one open.
-    blocks_.push_back(std::make_unique<char[]>(size));
+  if (size > kOwnBlockAbove) {
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
     return blocks_.back().get();
   }
-  if (size > left_) {
-    blocks_.push_back(std::make_unique<char[]>(kBlockSize));
-    free_ = blocks_.back().get();
-    left_ = kBlockSize;
-  }
+  blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
+  free_ = blocks_.back().get();
+  left_ = kBlockSize;
   char* out = free_;
   free_ += size;
   left_ -= size;

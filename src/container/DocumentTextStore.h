@@ -16,12 +16,25 @@ class DocumentTextStore {
   DocumentTextStore& operator=(const DocumentTextStore&) = delete;
 
   // Room for `size` bytes, to be filled by the caller.
-  char* Allocate(std::size_t size);
+  char* Allocate(std::size_t size) {
+    if (size != 0 && size <= left_ && size <= kOwnBlockAbove) {
+      char* out = free_;
+      free_ += size;
+      left_ -= size;
+      return out;
+    }
+    return AllocateBlock(size);
+  }
   // A copy of `text` kept in the store.
   std::string_view Keep(std::string_view text);
 
  private:
   static constexpr std::size_t kBlockSize = 64 * 1024;
+  // A longer text gets a block of its own and leaves the current one open.
+  static constexpr std::size_t kOwnBlockAbove = kBlockSize / 4;
+
+  char* AllocateBlock(std::size_t size);
+
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* free_ = nullptr;
   std::size_t left_ = 0;

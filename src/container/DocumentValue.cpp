@@ -1,8 +1,8 @@
 #include "container/DocumentValue.h"
 
 #include <algorithm>
+#include <cstring>
 
-#include "base/Ansi.h"
 #include "base/TextForms.h"
 #include "script/VarNames.h"
 
@@ -33,67 +33,73 @@ DocumentLine SplitDocumentLine(std::string_view line) {
 }
 
 std::int32_t ReadDocumentInteger(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (p < end && *p == ' ') ++p;
   bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  bool hex = false;
-  if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
-    hex = true;
-    ++i;
-  } else if (i + 1 < text.size() && text[i] == '0' && text[i + 1] == 'x') {
-    hex = true;
-    i += 2;
-  }
+  if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
   // Unsigned arithmetic wraps instead of overflowing.
   std::uint32_t value = 0;
-  for (; i < text.size(); ++i) {
-    const int digit = hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
-    if (digit < 0) break;
-    value = value * (hex ? 16u : 10u) + static_cast<std::uint32_t>(digit);
+  if (p < end && (*p == '$' || *p == 'x' || *p == 'X' || (*p == '0' && end - p > 1 && p[1] == 'x'))) {
+    p += *p == '0' ? 2 : 1;
+    for (int digit; p < end && (digit = HexDigit(*p)) >= 0; ++p)
+      value = value * 16u + static_cast<std::uint32_t>(digit);
+  } else {
+    for (std::uint32_t digit; p < end && (digit = static_cast<unsigned char>(*p) - 48u) <= 9u; ++p)
+      value = value * 10u + digit;
   }
   if (negative) value = 0u - value;
   return static_cast<std::int32_t>(value);
 }
 
+namespace document_value {
+
+// `value` with every "¶" as CR LF, in the store; `value` itself when it has
+// none. The pieces between the breaks are copied whole.
+std::string_view LinesText(std::string_view value, DocumentTextStore& store) {
+  const char* const end = value.data() + value.size();
+  auto next = [end](const char* from) {
+    const void* found = std::memchr(from, kPilcrow, static_cast<std::size_t>(end - from));
+    return found ? static_cast<const char*>(found) : end;
+  };
+  if (value.empty()) return value;
+  const char* pilcrow = next(value.data());
+  if (pilcrow == end) return value;
+  std::size_t breaks = 0;
+  for (const char* p = pilcrow; p != end; p = next(p + 1)) ++breaks;
+  char* const converted = store.Allocate(value.size() + breaks);
+  char* out = converted;
+  for (const char* from = value.data();;) {
+    std::memcpy(out, from, static_cast<std::size_t>(pilcrow - from));
+    out += pilcrow - from;
+    if (pilcrow == end) break;
+    *out++ = '\r';
+    *out++ = '\n';
+    from = pilcrow + 1;
+    pilcrow = next(from);
+  }
+  return {converted, value.size() + breaks};
+}
+
+std::string_view VariableNameText(std::string_view value, DocumentTextStore& store) {
+  thread_local std::string name;  // reused: a name per bound object adds up
+  NormalizeVarNameInto(value, name);
+  return store.Keep(name);
+}
+
+}  // namespace document_value
+
+// Texts are converted only with a store to keep them; without one (the
+// defaults of the settings) they stand as written.
 KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
                               DocumentTextStore* store) {
+  if (store) return ConvertKeptDocumentValue(key, store->Keep(value), *store);
   KeyValue out;
   out.key = &key;
-  out.raw = store ? store->Keep(value) : value;
-  out.text = out.raw;
-  switch (key.type) {
-    case KeyType::Lines: {
-      const std::size_t breaks = static_cast<std::size_t>(std::count(value.begin(), value.end(), kPilcrow));
-      if (breaks == 0 || !store) break;
-      char* converted = store->Allocate(value.size() + breaks);
-      out.text = std::string_view(converted, value.size() + breaks);
-      for (const char c : value) {
-        if (c == kPilcrow) {
-          *converted++ = '\r';
-          *converted++ = '\n';
-        } else {
-          *converted++ = c;
-        }
-      }
-      break;
-    }
-    case KeyType::Integer:
-    case KeyType::Colour:
-      out.number = ReadDocumentInteger(value);
-      break;
-    case KeyType::FontStyle:
-      out.number = ReadDocumentInteger(value) & 0x0F;
-      break;
-    case KeyType::Boolean:
-      out.yes = AnsiSameText(value, "Yes");
-      break;
-    case KeyType::Marker:
-    case KeyType::String:
-    case KeyType::File:
-      break;
-  }
-  if (key.role == KeyRole::VariableName && store) out.text = store->Keep(NormalizeVarName(value));
+  out.raw = out.text = value;
+  if (key.type == KeyType::Integer || key.type == KeyType::Colour) out.number = ReadDocumentInteger(value);
+  if (key.type == KeyType::FontStyle) out.number = ReadDocumentInteger(value) & 0x0F;
+  if (key.type == KeyType::Boolean) out.yes = document_value::IsYes(value);
   return out;
 }
 

@@ -45,4 +45,63 @@ std::int32_t ReadDocumentInteger(std::string_view text);
 KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
                               DocumentTextStore* store);
 
+namespace document_value {
+// The parts of a conversion that need more than a few instructions.
+std::string_view LinesText(std::string_view value, DocumentTextStore& store);
+std::string_view VariableNameText(std::string_view value, DocumentTextStore& store);
+
+// Up to nine plain decimal digits, the form nearly every number has.
+inline bool ReadPlainDecimal(std::string_view text, std::int32_t& number) {
+  if (text.empty() || text.size() > 9) return false;
+  std::uint32_t value = 0;
+  for (const char c : text) {
+    const std::uint32_t digit = static_cast<unsigned char>(c) - 48u;
+    if (digit > 9) return false;
+    value = value * 10 + digit;
+  }
+  number = static_cast<std::int32_t>(value);
+  return true;
+}
+
+// "Yes" in any case: only these letters compare equal to its letters in the
+// Windows-1252 case table.
+inline bool IsYes(std::string_view value) {
+  return value.size() == 3 && (value[0] | 0x20) == 'y' && (value[1] | 0x20) == 'e' &&
+         (value[2] | 0x20) == 's';
+}
+}  // namespace document_value
+
+// The same for a value that already lives as long as `store` (a line the
+// reader keeps there): the value is not copied, only texts made by the
+// conversion are added to the store. Every value of the document comes
+// through here, so it is written out in full for the reader to inline.
+inline KeyValue ConvertKeptDocumentValue(const DocumentKey& key, std::string_view kept,
+                                         DocumentTextStore& store) {
+  KeyValue out;
+  out.key = &key;
+  out.raw = out.text = kept;
+  switch (key.type) {
+    case KeyType::Integer:
+    case KeyType::Colour:
+    case KeyType::FontStyle: {
+      std::int32_t number;
+      if (!document_value::ReadPlainDecimal(kept, number)) number = ReadDocumentInteger(kept);
+      out.number = key.type == KeyType::FontStyle ? number & 0x0F : number;
+      break;
+    }
+    case KeyType::Boolean:
+      out.yes = document_value::IsYes(kept);
+      break;
+    case KeyType::Lines:
+      out.text = document_value::LinesText(kept, store);
+      break;
+    case KeyType::Marker:
+    case KeyType::String:
+    case KeyType::File:
+      break;
+  }
+  if (key.role == KeyRole::VariableName) out.text = document_value::VariableNameText(kept, store);
+  return out;
+}
+
 }  // namespace orv

@@ -124,6 +124,32 @@ TEST(DocumentLineReaderTest, DataEndingBeforeTheTotalIsAFailure) {
   EXPECT_NE(reader.Failure(), "");
 }
 
+// A source that finds its data damaged only once its last byte is out (a
+// checksum after the data): the reader must not take the document as whole.
+TEST(DocumentLineReaderTest, FailureFoundWithTheLastBytesIsAFailure) {
+  class CheckedAtEndSource final : public DocumentSource {
+   public:
+    explicit CheckedAtEndSource(std::string_view bytes) : bytes_(bytes) {}
+    std::size_t Read(char* buffer, std::size_t size) override {
+      const std::size_t n = bytes_.copy(buffer, size, position_);
+      position_ += n;
+      if (position_ == bytes_.size()) failure_ = "checksum";
+      return n;
+    }
+    const std::string& Failure() const override { return failure_; }
+
+   private:
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+    std::string failure_;
+  };
+  const std::string text = "A=1\r\nB=2\r\n";
+  CheckedAtEndSource source(text);
+  DocumentLineReader reader(source, text.size());
+  ReadAll(reader);
+  EXPECT_EQ(reader.Failure(), "checksum");
+}
+
 TEST(DocumentInflateSourceTest, InflatesAcrossManyChunks) {
   std::string text;
   for (int i = 0; i < 4000; ++i) text += "Name=Object" + std::to_string(i) + "\r\n";

@@ -23,5 +23,7 @@ int RunVerify(const Args& args);
 void HelpVerify();
 int RunCreate(const Args& args);
 void HelpCreate();
+int RunInspect(const Args& args);
+void HelpInspect();
 
 }  // namespace orv::packtool

@@ -1,4 +1,4 @@
-// Builds, lists, verifies and extracts publication packages.
+// Builds, lists, verifies, extracts and inspects publication packages.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,12 +15,14 @@ const PackCommand kCommands[] = {
      RunExtract, HelpExtract},
     {"verify", "verify FILE                   read and check every entry", RunVerify, HelpVerify},
     {"create", "create OUT [options] ENTRY... write a package; see create --help", RunCreate, HelpCreate},
+    {"inspect", "inspect [--json] FILE         the publication its document describes", RunInspect,
+     HelpInspect},
 };
 
 void PrintHelp() {
   std::puts(
       "Usage: orvalis-pack COMMAND [options] ...\n"
-      "Builds, lists, verifies and extracts publication packages.\n"
+      "Builds, lists, verifies, extracts and inspects publication packages.\n"
       "\n"
       "Commands:");
   for (const PackCommand& c : kCommands) std::printf("  %s\n", c.synopsis);
