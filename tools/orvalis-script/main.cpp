@@ -110,7 +110,8 @@ class RunnerVarHost : public THeadlessVarHost {
 // File parameters name the entries of the opened package.
 class PackageScriptHost : public THeadlessScriptHost {
  public:
-  explicit PackageScriptHost(const Package* package) : package_(package) {}
+  explicit PackageScriptHost(Package* package) : package_(package) {}
+  Package* PublicationPackage() override { return package_; }
   void MapEmbeddedTestName(std::string& name) override {
     if (package_) name = package_->MapEmbeddedName(name);
   }
@@ -121,7 +122,7 @@ class PackageScriptHost : public THeadlessScriptHost {
   }
 
  private:
-  const Package* package_;
+  Package* package_;
 };
 
 struct Options {
