@@ -135,6 +135,23 @@ int DecimalExponent(long double magnitude) {
 
 SignificantDigits SignificantDigitsOf(long double magnitude) {
   SignificantDigits sig;
+  // A whole number that a double holds exactly is written with its own
+  // digits. Scaling it to 18 digits and rounding that product to double
+  // precision would print a sum of two whole numbers as a fraction once the
+  // product passes 2^53 (576459578550+1859775 as 576461438324.999936).
+  constexpr long double kExactWholeLimit = 9007199254740992.0L;  // 2^53
+  if (magnitude >= 1 && magnitude <= kExactWholeLimit && magnitude == std::floor(magnitude)) {
+    auto whole = static_cast<std::uint64_t>(magnitude);
+    int count = 0;
+    for (std::uint64_t rest = whole; rest != 0; rest /= 10) ++count;
+    for (int i = count; i < kSignificantDigits; ++i) whole *= 10;
+    for (int i = kSignificantDigits - 1; i >= 0; --i) {
+      sig.digits[i] = static_cast<char>('0' + whole % 10);
+      whole /= 10;
+    }
+    sig.exponent = count;
+    return sig;
+  }
   int exponent = DecimalExponent(magnitude);
   long double product = EighteenDigitProduct(magnitude, exponent);
   // The logarithm may be off by one near a power of ten.
