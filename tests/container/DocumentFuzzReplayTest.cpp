@@ -1,6 +1,8 @@
 // Replays the kept fuzz inputs through every way the fuzz target reads them,
 // so a finding once fixed stays fixed in the ordinary test run.
 #include <gtest/gtest.h>
+
+#include "support/FuzzCorpus.h"
 #include <zlib.h>
 
 #include <filesystem>
@@ -66,18 +68,12 @@ void Exercise(std::string_view document, bool tray, bool testRun) {
 }
 
 TEST(DocumentFuzzReplayTest, KeptInputsReadSafely) {
-  const std::filesystem::path corpus =
-      std::filesystem::path(ORVALIS_TEST_DATA_DIR) / ".." / "fuzz" / "corpus" / "DocumentFuzz";
   int replayed = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-    std::ifstream file(entry.path(), std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    const std::string input = bytes.str();
-    if (input.empty()) continue;
-    SCOPED_TRACE(entry.path().filename().string());
+  for (const auto& input : test::ReadFuzzCorpus("DocumentFuzz")) {
+    if (input.bytes.empty()) continue;
+    SCOPED_TRACE(input.name);
     // The first byte is the fuzz target's option byte; every reading is tried.
-    const std::string_view document = std::string_view(input).substr(1);
+    const std::string_view document = std::string_view(input.bytes).substr(1);
     for (const bool tray : {false, true}) Exercise(document, tray, !tray);
     ++replayed;
   }

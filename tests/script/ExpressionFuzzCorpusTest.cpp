@@ -7,28 +7,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+
+#include "support/FuzzCorpus.h"
 
 namespace orv {
 namespace {
 
 TEST(ExpressionFuzzCorpus, ReplaysEveryKeptInput) {
-  // The corpus lives beside the fuzz target, not among the test data.
-  const std::filesystem::path dir =
-      std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / "ExpressionFuzz";
-  ASSERT_TRUE(std::filesystem::is_directory(dir)) << dir;
-  int replayed = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    if (!entry.is_regular_file()) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    SCOPED_TRACE(entry.path().filename().string());
-    EXPECT_EQ(ExpressionFuzzOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
-    ++replayed;
+  const auto inputs = test::ReadFuzzCorpus("ExpressionFuzz");
+  for (const auto& input : inputs) {
+    SCOPED_TRACE(input.name);
+    EXPECT_EQ(ExpressionFuzzOneInput(reinterpret_cast<const std::uint8_t*>(input.bytes.data()), input.bytes.size()), 0);
   }
-  EXPECT_GT(replayed, 20);
+  EXPECT_GT(inputs.size(), 20u);
 }
 
 }  // namespace

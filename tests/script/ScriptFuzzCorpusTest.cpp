@@ -7,28 +7,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+
+#include "support/FuzzCorpus.h"
 
 namespace orv {
 namespace {
 
 TEST(ScriptFuzzCorpus, ReplaysEveryKeptInput) {
-  const std::filesystem::path dir =
-      std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "corpus" / "ScriptFuzz";
-  ASSERT_TRUE(std::filesystem::is_directory(dir)) << dir;
   const std::filesystem::path before = std::filesystem::current_path();
-  int replayed = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    if (!entry.is_regular_file()) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    SCOPED_TRACE(entry.path().filename().string());
-    EXPECT_EQ(ScriptFuzzOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), 0);
-    ++replayed;
+  const auto inputs = test::ReadFuzzCorpus("ScriptFuzz");
+  for (const auto& input : inputs) {
+    SCOPED_TRACE(input.name);
+    EXPECT_EQ(ScriptFuzzOneInput(reinterpret_cast<const std::uint8_t*>(input.bytes.data()), input.bytes.size()), 0);
   }
-  EXPECT_GE(replayed, 10);
+  EXPECT_GE(inputs.size(), 10u);
   EXPECT_EQ(std::filesystem::current_path(), before);
 }
 
