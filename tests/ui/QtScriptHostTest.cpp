@@ -19,9 +19,20 @@ using namespace std::chrono_literals;
 class WorkReceiver : public QObject {
  public:
   std::vector<int> pageChanges;
+  std::vector<std::string> work;
 
  protected:
   bool event(QEvent* e) override {
+    if (e->type() == kPostedScriptEvent) {
+      auto* s = static_cast<TPostedScriptEvent*>(e);
+      work.push_back(s->Script + "|" + std::to_string(s->Source) + "|" + s->SourceName + "|" +
+                     (s->Subroutine ? "sub" : "script"));
+      return true;
+    }
+    if (e->type() == kActivationEvent) {
+      work.push_back(static_cast<TActivationEvent*>(e)->Active ? "active" : "inactive");
+      return true;
+    }
     if (e->type() != kPageChangeEvent) return QObject::event(e);
     pageChanges.push_back(static_cast<TPageChangeEvent*>(e)->Index);
     return true;
@@ -99,6 +110,20 @@ TEST_F(QtScriptHostTest, ExclusiveRunLetsOnlyEscThroughAndKeepsPostedWork) {
   EXPECT_EQ(receiver.pageChanges, (std::vector<int>{4}));
   EXPECT_EQ(keys.keys, (std::vector<int>{Qt::Key_B}));
   EXPECT_EQ(closes, 1);
+}
+
+TEST_F(QtScriptHostTest, PostedWorkWaitsUnchangedThroughAnExclusiveRun) {
+  host.SetEscClosesPublication(true);
+  QCoreApplication::postEvent(&receiver, new TPostedScriptEvent("Beep", 1, "Button1"));
+  QCoreApplication::postEvent(&receiver, new TPostedScriptEvent("MyLabel", 58, "", true));
+  QCoreApplication::postEvent(&receiver, new TActivationEvent(false));
+  for (int i = 0; i < 3; ++i) {
+    host.ServeCloseRequest();
+    now += 1ms;
+  }
+  EXPECT_TRUE(receiver.work.empty());
+  host.ServeUserInterface();
+  EXPECT_EQ(receiver.work, (std::vector<std::string>{"Beep|1|Button1|script", "MyLabel|58||sub", "inactive"}));
 }
 
 TEST_F(QtScriptHostTest, IdleRestartReachesTheWindow) {
