@@ -11,7 +11,7 @@
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
 #include "pages/PageList.h"
-#include "pages/PageNavigator.h"
+#include "pages/PageListNavigator.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
 #include "ui/PostedWorkEvent.h"

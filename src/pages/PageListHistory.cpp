@@ -1,4 +1,4 @@
-#include "pages/PageHistory.h"
+#include "pages/PageListHistory.h"
 
 namespace orv {
 

@@ -1,4 +1,4 @@
-#include "pages/PageNavigator.h"
+#include "pages/PageListNavigator.h"
 
 #include <QCoreApplication>
 #include <Qt>

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "pages/PageChangeSteps.h"
-#include "pages/PageHistory.h"
+#include "pages/PageListChangeSteps.h"
+#include "pages/PageListHistory.h"
 
 namespace orv {
 
