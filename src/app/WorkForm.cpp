@@ -1,0 +1,108 @@
+#include "app/WorkForm.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "container/Publication.h"
+#include "pages/OrvalisBackground.h"
+#include "pages/Page.h"
+#include "pages/PageList.h"
+#include "pages/PageListNavigator.h"
+#include "script/Engine.h"
+
+namespace orv {
+
+namespace {
+
+// The shutdown action's script source.
+constexpr int kSourceShutdown = 53;
+
+void ApplyPageKeys(const PublicationPage& model, TOrvalisBackground& background) {
+  for (const KeyValue& key : model.keys) {
+    const std::string_view name = key.Name();
+    if (name == "PAGECOLOR=") {
+      background.SetColor(static_cast<ColourValue>(key.number));
+    } else if (name == "PAGEGRADIENT1=") {
+      background.SetGradientColor1(static_cast<ColourValue>(key.number));
+    } else if (name == "PAGEGRADIENT2=") {
+      background.SetGradientColor2(static_cast<ColourValue>(key.number));
+    } else if (name == "PAGESTYLE=") {
+      if (key.number >= pbSolid && key.number <= pbWallpaper)
+        background.SetBackgroundStyle(static_cast<TBackgroundStyle>(key.number));
+    } else if (name == "PAGEWALLPAPER=") {
+      background.SetWallpaperFile(key.Text());
+    } else if (name == "SHOWMASTERPAGE=") {
+      background.SetShowMasterPage(key.yes);
+    } else if (name == "PGENTERACTION=") {
+      background.SetEnterAction(key.Text());
+    } else if (name == "PGEXITACTION=") {
+      background.SetExitAction(key.Text());
+    } else if (name == "PAGEEFFECT=") {
+      background.SetEffect(key.Text());
+    }
+  }
+}
+
+}  // namespace
+
+TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWidget* parent)
+    : QWidget(parent), engine_(engine), pages_(new TOVPageList(this)) {
+  const PublicationKeyTable& settings = publication.settings;
+  // A publication too small to hold anything still gets a usable window.
+  const int width = std::max(1, static_cast<int>(settings.Number("SCREENWIDTH=")));
+  const int height = std::max(1, static_cast<int>(settings.Number("SCREENHEIGHT=")));
+  setFixedSize(width, height);
+  pages_->setGeometry(0, 0, width, height);
+  allowEsc_ = settings.Yes("ALLOWESC=");
+  allowPageUpDown_ = settings.Yes("ALLOWPAGEUPDN=");
+  shutdownAction_ = settings.Text("SHUTDOWNACTION=");
+  BuildPages(publication);
+  navigator_ = std::make_unique<TPageNavigator>(*pages_, engine_);
+  navigator_->SetStartupAction(settings.Text("STARTUPACTION="));
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+TWorkForm::~TWorkForm() = default;
+
+void TWorkForm::BuildPages(const Publication& publication) {
+  pages_->SetLoading(true);
+  for (const PublicationPage& model : publication.pages) {
+    TOVPage& page = pages_->InsertPage(model.name, pages_->Count());
+    ApplyPageKeys(model, page.Background());
+    if (pages_->Count() > 1) page.Background().SetMasterPage(&pages_->Page(0)->Background());
+  }
+  pages_->SetLoading(false);
+}
+
+void TWorkForm::ShowFirstPage() {
+  if (pages_->Count() > 1) navigator_->ShowPage(1);
+}
+
+void TWorkForm::keyPressEvent(QKeyEvent* event) {
+  TPageNavigator::KeySettings keys;
+  keys.AllowEsc = allowEsc_;
+  keys.AllowPageUpDown = allowPageUpDown_;
+  switch (navigator_->HandleKey(event->key(), keys)) {
+    case TPageNavigator::KeyResult::Close:
+      close();
+      return;
+    case TPageNavigator::KeyResult::Consumed:
+      return;
+    case TPageNavigator::KeyResult::Ignored:
+      QWidget::keyPressEvent(event);
+      return;
+  }
+}
+
+void TWorkForm::closeEvent(QCloseEvent* event) {
+  if (!shutdownDone_) {
+    shutdownDone_ = true;
+    if (!shutdownAction_.empty()) engine_.RunScript(shutdownAction_, 0, kSourceShutdown);
+  }
+  if (OnBeforeClose) OnBeforeClose();
+  engine_.SetClosing(true);
+  event->accept();
+}
+
+}  // namespace orv
