@@ -30,6 +30,11 @@ void ApplyPageKeys(const PublicationPage& model, TOrvalisBackground& background)
     } else if (name == "PAGESTYLE=") {
       if (key.number >= pbSolid && key.number <= pbWallpaper)
         background.SetBackgroundStyle(static_cast<TBackgroundStyle>(key.number));
+    } else if (name == "PAGEGRADIENTDIR=") {
+      background.SetGradientAngle(key.number == G_Vert ? G_Vert : G_Horz);
+    } else if (name == "WALLPAPERSTYLE=") {
+      if (key.number >= wsTile && key.number <= wsStretched)
+        background.SetWallpaperStyle(static_cast<TWallpaperStyle>(key.number));
     } else if (name == "PAGEWALLPAPER=") {
       background.SetWallpaperFile(key.Text());
     } else if (name == "SHOWMASTERPAGE=") {
@@ -58,6 +63,8 @@ TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWid
   allowPageUpDown_ = settings.Yes("ALLOWPAGEUPDN=");
   shutdownAction_ = settings.Text("SHUTDOWNACTION=");
   BuildPages(publication);
+  // The publication fills the window; nothing paints outside its area.
+  for (int i = 0; i < pages_->Count(); ++i) pages_->Page(i)->Background().SetPublicationArea(QRect(0, 0, width, height));
   navigator_ = std::make_unique<TPageNavigator>(*pages_, engine_);
   navigator_->SetStartupAction(settings.Text("STARTUPACTION="));
   setFocusPolicy(Qt::StrongFocus);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/PackagePictureSource.h"
 #include "app/WorkForm.h"
 #include "base/Ansi.h"
 #include "base/ErrorText.h"
@@ -128,6 +129,9 @@ int main(int argc, char** argv) {
   if (orv::ReadPackageDocument(package, orv::DocumentReadOptionsFor(package), publication, error) !=
       orv::PackageDocumentStatus::Read)
     return OpenFailure(error.empty() ? orv::ErrorText(orv::err::kInvalidFormat) : error);
+
+  // Page wallpapers and pictures come from the package.
+  const orv::TPackagePictures pictures(package);
 
   orv::THeadlessVarHost varHost;
   orv::TVars vars(varHost);
