@@ -79,20 +79,35 @@ TEST_F(PlayerRun, StartupOnceBeforeTheFirstEnterActionAndShutdownBeforeVariables
   }
 }
 
-TEST_F(PlayerRun, ScreenshotShowsThePageBackgroundAtThePublicationSize) {
-  const std::string package = Pack(
-      "ScreenWidth=320\r\nScreenHeight=200\r\nNewPage=One\r\nPageColor=$FF\r\n"
-      "NewPage=Two\r\nPageColor=$FF00\r\n");
-  const std::string shot = dir_ / "shot.png";
-  const CommandResult r = Play("--quit-after 200 --screenshot " + Q(shot) + " " + Q(package));
-  ASSERT_EQ(r.status, 0) << Errors();
-  QImage image(QString::fromStdString(shot));
-  ASSERT_FALSE(image.isNull());
-  EXPECT_EQ(image.width(), 320);
-  EXPECT_EQ(image.height(), 200);
-  // $FF is red in the document's blue-green-red order; page two never shows.
-  for (const QPoint p : {QPoint(5, 5), QPoint(160, 100), QPoint(314, 194)})
-    EXPECT_EQ(image.pixelColor(p), QColor(255, 0, 0)) << p.x() << ',' << p.y();
+TEST_F(PlayerRun, ScreenshotShowsTheFirstPageBackgroundAtThePublicationSize) {
+  // A green picture stretched over the page, packed as a picture entry.
+  QImage green(4, 4, QImage::Format_RGB32);
+  green.fill(QColor(0, 255, 0));
+  ASSERT_TRUE(green.save(QString::fromStdString(dir_ / "green.png"), "PNG"));
+  struct Case {
+    const char* firstPage;
+    QColor expected;
+  } cases[] = {
+      // $FF is red in the document's blue-green-red order.
+      {"PageColor=$FF\r\n", QColor(255, 0, 0)},
+      {"PageStyle=2\r\nPageWallpaper=green.png\r\nWallpaperStyle=2\r\n", QColor(0, 255, 0)},
+  };
+  for (const Case& c : cases) {
+    WriteFile(dir_ / "RUNTIME.PUB", std::string("ScreenWidth=320\r\nScreenHeight=200\r\nNewPage=One\r\n") +
+                                        c.firstPage + "NewPage=Two\r\nPageColor=$FF0000\r\n");
+    const std::string package = dir_ / "pictured.exe";
+    ASSERT_EQ(RunCommand(BinPath("orvalis-pack") + " create " + Q(package) + " " + Q(dir_ / "green.png") +
+                         " --picture 4 4 " + Q(dir_ / "RUNTIME.PUB")).status, 0);
+    const std::string shot = dir_ / "shot.png";
+    std::remove(shot.c_str());
+    const CommandResult r = Play("--quit-after 200 --screenshot " + Q(shot) + " " + Q(package));
+    ASSERT_EQ(r.status, 0) << Errors();
+    QImage image(QString::fromStdString(shot));
+    ASSERT_FALSE(image.isNull()) << c.firstPage;
+    EXPECT_EQ(image.size(), QSize(320, 200));
+    for (const QPoint p : {QPoint(5, 5), QPoint(160, 100), QPoint(314, 194)})
+      EXPECT_EQ(image.pixelColor(p), c.expected) << c.firstPage << p.x() << ',' << p.y();
+  }
 }
 
 TEST_F(PlayerRun, PublicationThatCannotBeOpenedEndsWithMessage236) {
