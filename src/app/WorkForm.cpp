@@ -9,7 +9,9 @@
 #include "pages/Page.h"
 #include "pages/PageList.h"
 #include "pages/PageListNavigator.h"
+#include "base/Ansi.h"
 #include "script/Engine.h"
+#include "script/Vars.h"
 
 namespace orv {
 
@@ -102,13 +104,37 @@ void TWorkForm::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+bool TWorkForm::ShutdownActionAllows() {
+  if (shutdownAction_.empty() || engine_.Closing()) return true;
+  static constexpr const char* kSourceNames[] = {"Windows", "Orvalis", "CloseButton"};
+  TVars& vars = engine_.Vars();
+  vars.SetVar("[ShutdownStatus]", "TRUE");
+  vars.SetVar("[ShutdownSource]", kSourceNames[shutdownSource_]);
+  engine_.RunScript(shutdownAction_, 0, kSourceShutdown);
+  ++shutdownRuns_;
+  const bool allowed = AnsiSameText(vars.GetVar("[ShutdownStatus]"), "TRUE");
+  // The two exist only while the action runs.
+  for (const char* name : {"ShutdownStatus", "ShutdownSource"})
+    if (const VarEntry* entry = vars.Globals().Find(name)) vars.Globals().Erase(*entry);
+  shutdownSource_ = kShutdownBySystem;
+  return allowed;
+}
+
 void TWorkForm::closeEvent(QCloseEvent* event) {
-  if (!shutdownDone_) {
-    shutdownDone_ = true;
-    if (!shutdownAction_.empty()) engine_.RunScript(shutdownAction_, 0, kSourceShutdown);
+  if (closed_) {
+    event->accept();
+    return;
   }
-  if (OnBeforeClose) OnBeforeClose();
+  if (!ShutdownActionAllows()) {
+    event->ignore();
+    return;
+  }
+  const int current = pages_->PageIndex();
+  if (TOVPage* page = pages_->Page(current); page != nullptr && !page->Background().ExitAction().empty())
+    engine_.RunScript(page->Background().ExitAction(), 0, kSourcePageExit, kPublicationObjectType, page->Name());
   engine_.SetClosing(true);
+  closed_ = true;
+  if (OnBeforeClose) OnBeforeClose();
   event->accept();
 }
 

@@ -25,7 +25,13 @@ class TWorkForm : public QWidget {
   // Shows the first ordinary page; the start-up action runs once before its
   // enter action.
   void ShowFirstPage();
-  bool ShutdownDone() const { return shutdownDone_; }
+  // The shutdown source named to the shutdown action; back to the system
+  // after every close query.
+  enum ShutdownSource { kShutdownBySystem = 0, kShutdownByPublication = 1, kShutdownByCloseButton = 2 };
+  void SetShutdownSource(ShutdownSource source) { shutdownSource_ = source; }
+  // Times the shutdown action ran, and whether the window closed for good.
+  int ShutdownRuns() const { return shutdownRuns_; }
+  bool Closed() const { return closed_; }
 
   // Runs just before the window accepts its close (a screenshot, say).
   std::function<void()> OnBeforeClose;
@@ -36,6 +42,9 @@ class TWorkForm : public QWidget {
 
  private:
   void BuildPages(const Publication& publication);
+  // Runs the shutdown action with "[ShutdownStatus]" and "[ShutdownSource]";
+  // false when it set the status to anything but "TRUE".
+  bool ShutdownActionAllows();
 
   TScriptEngine& engine_;
   TOVPageList* pages_;
@@ -43,7 +52,9 @@ class TWorkForm : public QWidget {
   std::string shutdownAction_;
   bool allowEsc_ = false;
   bool allowPageUpDown_ = false;
-  bool shutdownDone_ = false;
+  ShutdownSource shutdownSource_ = kShutdownBySystem;
+  int shutdownRuns_ = 0;
+  bool closed_ = false;
 };
 
 }  // namespace orv

@@ -150,7 +150,14 @@ int main(int argc, char** argv) {
   form.show();
   form.ShowFirstPage();
   if (options.quitAfter >= 0)
-    QTimer::singleShot(static_cast<int>(options.quitAfter), &form, [&form] { form.close(); });
+    QTimer::singleShot(static_cast<int>(options.quitAfter), &form, [&form] {
+      // An unattended run never hangs: a publication that refuses to close
+      // stops here all the same.
+      if (!form.close()) {
+        std::fputs("orvalis: the publication refused to close; stopping the timed run\n", stderr);
+        QCoreApplication::exit(0);
+      }
+    });
   const int status = form.isVisible() ? app.exec() : 0;
 
   if (!options.saveVars.empty()) {

@@ -110,6 +110,19 @@ TEST_F(PlayerRun, ScreenshotShowsTheFirstPageBackgroundAtThePublicationSize) {
   }
 }
 
+TEST_F(PlayerRun, TimedRunEndsEvenWhenTheShutdownActionRefusesTheClose) {
+  const std::string package = Pack(
+      "ScreenWidth=100\r\nScreenHeight=100\r\n"
+      "ShutdownAction=SetVar \"[ShutdownStatus]\" \"false\"\xB6SetVar \"[Asked]\" \"[ShutdownSource]\"\r\n"
+      "NewPage=A\r\n");
+  const CommandResult r = Play("--quit-after 100 --save-vars " + Q(dir_ / "vars.txt") + " " + Q(package));
+  EXPECT_EQ(r.status, 0) << Errors();
+  EXPECT_NE(Errors().find("refused to close"), std::string::npos) << Errors();
+  const std::string vars = ReadFile(dir_ / "vars.txt");
+  EXPECT_TRUE(HasLine(vars, "Asked=Windows")) << vars;
+  EXPECT_EQ(vars.find("Shutdown"), std::string::npos) << vars;
+}
+
 TEST_F(PlayerRun, PublicationThatCannotBeOpenedEndsWithMessage236) {
   WriteFile(dir_ / "garbage.exe", "this is no package at all");
   WriteFile(dir_ / "nodoc.pub", "x");

@@ -109,8 +109,47 @@ TEST_F(WorkFormTest, EscClosesThroughTheShutdownActionOnlyWhenAllowed) {
     form->show();
     Press(Qt::Key_Escape);
     EXPECT_EQ(form->isVisible(), !allowed);
-    EXPECT_EQ(form->ShutdownDone(), allowed);
+    EXPECT_EQ(form->Closed(), allowed);
+    EXPECT_EQ(form->ShutdownRuns(), allowed ? 1 : 0);
     EXPECT_EQ(Var("Closed"), allowed ? "yes" : "");
+  }
+}
+
+// The action sees both variables, may keep the publication open, and
+// neither survives it; an allowed close then runs the page's exit action.
+TEST_F(WorkFormTest, ShutdownActionDecidesTheCloseAndItsVariablesAreGoneAfterwards) {
+  struct Case {
+    const char* status;
+    TWorkForm::ShutdownSource source;
+    bool closes;
+    const char* seen;
+  } cases[] = {
+      {"false", TWorkForm::kShutdownBySystem, false, "Windows"},
+      {"No", TWorkForm::kShutdownByCloseButton, false, "CloseButton"},
+      {"true", TWorkForm::kShutdownByPublication, true, "Orvalis"},
+  };
+  for (const Case& c : cases) {
+    form.reset();
+    publication = Publication();
+    vars.Globals().Clear();
+    engine.SetClosing(false);
+    Load(std::string("ScreenWidth=100\r\nScreenHeight=100\r\n"
+                     "ShutdownAction=SetVar \"[Seen]\" \"[ShutdownSource]\"\xB6SetVar \"[ShutdownStatus]\" \"") +
+         c.status + "\"\r\nNewPage=A\r\nPgExitAction=SetVar \"[Left]\" \"A\"\r\n");
+    form->show();
+    form->SetShutdownSource(c.source);
+    EXPECT_EQ(form->close(), c.closes) << c.status;
+    EXPECT_EQ(form->isVisible(), !c.closes) << c.status;
+    EXPECT_EQ(Var("Seen"), c.seen);
+    EXPECT_EQ(Var("Left"), c.closes ? "A" : "");
+    EXPECT_EQ(vars.Globals().Find("ShutdownStatus"), nullptr);
+    EXPECT_EQ(vars.Globals().Find("ShutdownSource"), nullptr);
+    if (!c.closes) {
+      // The source goes back to the system after each query.
+      vars.SetVar("[Seen]", "");
+      form->close();
+      EXPECT_EQ(Var("Seen"), "Windows");
+    }
   }
 }
 
