@@ -1,7 +1,6 @@
 #pragma once
-// Entry look-ups on the open package for code that must not see the
-// package's own headers (the picture cache declares a PictureInfo of its
-// own, so the two cannot meet in one source file).
+// Entry look-ups on the open package for the picture source, which keeps
+// the package's own headers out of the user-interface picture code.
 #include <string>
 #include <string_view>
 

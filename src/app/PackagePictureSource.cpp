@@ -17,10 +17,10 @@ class PackageEntries : public PictureEntrySource {
     if (ReadPackageEntry(package_, name, bytes, exists)) return ReadResult::Ok;
     return exists ? ReadResult::CopyFailed : ReadResult::NoEntry;
   }
-  std::optional<PictureInfo> EntryPictureInfo(std::string_view name) override {
+  std::optional<PictureEntryInfo> EntryPictureInfo(std::string_view name) override {
     const PackageEntryFacts facts = LookUpPackageEntry(package_, name);
     if (!facts.picture) return std::nullopt;
-    return PictureInfo{facts.width, facts.height, facts.hasAlpha};
+    return PictureEntryInfo{facts.width, facts.height, facts.hasAlpha};
   }
 
  private:

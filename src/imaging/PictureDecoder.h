@@ -31,7 +31,7 @@ DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint = {
 
 // Width, height and alpha of a picture, as the package directory stores them
 // for its picture entries.
-struct PictureInfo {
+struct PictureEntryInfo {
   int width = 0;
   int height = 0;
   bool hasAlpha = false;

@@ -21,7 +21,7 @@ class PictureEntrySource {
   virtual ReadResult ReadEntry(std::string_view name, std::string& bytes) = 0;
   // The size and alpha flag the package directory keeps for a picture entry;
   // none when the entry is not a picture or does not exist.
-  virtual std::optional<PictureInfo> EntryPictureInfo(std::string_view name) = 0;
+  virtual std::optional<PictureEntryInfo> EntryPictureInfo(std::string_view name) = 0;
 };
 
 // Result codes of LoadEntryToPicture.

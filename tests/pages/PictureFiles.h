@@ -59,12 +59,12 @@ class MemoryPictureSource : public PictureEntrySource {
     bytes = it->second;
     return ReadResult::Ok;
   }
-  std::optional<PictureInfo> EntryPictureInfo(std::string_view name) override {
+  std::optional<PictureEntryInfo> EntryPictureInfo(std::string_view name) override {
     const auto it = entries_.find(AnsiUpperCase(name));
     if (it == entries_.end()) return std::nullopt;
     const QImage image = QImage::fromData(QByteArray::fromStdString(it->second));
     if (image.isNull()) return std::nullopt;
-    return PictureInfo{image.width(), image.height(), image.hasAlphaChannel()};
+    return PictureEntryInfo{image.width(), image.height(), image.hasAlphaChannel()};
   }
 
  private:
