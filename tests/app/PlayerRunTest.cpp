@@ -13,11 +13,6 @@
 namespace orv::test {
 namespace {
 
-std::string Q(const std::string& word) {
-  std::string out = "'";
-  for (char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
 
 class PlayerRun : public ::testing::Test {
  protected:

@@ -8,11 +8,6 @@ namespace orv::test {
 namespace {
 
 std::string Tool() { return BinPath("orvalis-pack"); }
-std::string Q(const std::string& word) {
-  std::string out = "'";
-  for (char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
 
 class PackageTool : public ::testing::Test {
  protected:

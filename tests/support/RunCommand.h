@@ -28,6 +28,13 @@ inline CommandResult RunCommand(const std::string& command, bool mergeStderr = t
   return r;
 }
 
+// One shell word: `word` in single quotes, its own quotes escaped.
+inline std::string Q(const std::string& word) {
+  std::string out = "'";
+  for (char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
 inline std::string BinPath(const std::string& program) { return std::string(ORVALIS_BIN_DIR) + "/" + program; }
 
 }  // namespace orv::test

@@ -12,11 +12,6 @@ namespace orv::test {
 namespace {
 
 std::string Tool() { return BinPath("orvalis-pack"); }
-std::string Q(const std::string& word) {
-  std::string out = "'";
-  for (char c : word) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return out + "'";
-}
 std::string DocData(const std::string& name) {
   return ReadFile(std::string(ORVALIS_TEST_DATA_DIR "/container/doc/") + name);
 }
