@@ -2,6 +2,7 @@
 // numbers, package names for files.
 #include "base/Ansi.h"
 #include "base/PathNames.h"
+#include "container/LibRec.h"  // kEmbeddedPrefix
 #include "script/ActionEvaluator.h"
 #include "script/ActionEvaluatorNumbers.h"
 #include "script/Engine.h"
@@ -11,7 +12,6 @@
 namespace orv {
 namespace {
 
-constexpr std::string_view kEmbeddedPrefix = "embedded:\\\\\\";
 
 bool StripLiteralMark(std::string& text) {
   if (text.empty() || text.front() != '!') return false;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <climits>
 
+#include "container/LibRec.h"  // kEmbeddedPrefix
 #include "base/Ansi.h"
 #include "base/HostPath.h"
 #include "base/Messages.h"
@@ -20,7 +21,6 @@ namespace {
 constexpr int kMaxReferenceDepth = 200;
 
 constexpr std::string_view kOrvalisVersion = "570.0";
-constexpr std::string_view kEmbeddedPrefix = "embedded:\\\\\\";
 
 std::string_view TimePattern(SystemVar var) {
   switch (var) {

@@ -20,11 +20,7 @@ namespace fs = std::filesystem;
 class PackageExtraction : public ::testing::Test {
  protected:
   void Open(std::vector<PackageEntrySource> entries, std::uint8_t debug = 0) {
-    PackageLayout l;
-    l.Player = "player";
-    l.Header.Debug = debug;
-    l.Entries = std::move(entries);
-    bytes_ = SavePackage(dir_ / "pub.exe", l);
+    bytes_ = SavePackage(dir_ / "pub.exe", PlayerLayout(std::move(entries), debug));
     package_.SetHooks(hooks_);
     ASSERT_EQ(package_.OpenPackage(dir_ / "pub.exe"), pkg::kOpened);
     fs::create_directory(dir_ / "out");

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "container/PackageWriter.h"
 
@@ -66,6 +67,15 @@ inline std::string SavePackage(const std::string& path, const PackageLayout& lay
   const std::string bytes = BuildPackage(layout);
   WriteFile(path, bytes);
   return bytes;
+}
+
+// A publication program: a stand-in player, the given debug byte, entries.
+inline PackageLayout PlayerLayout(std::vector<PackageEntrySource> entries, std::uint8_t debug = 0) {
+  PackageLayout l;
+  l.Player = "player";
+  l.Header.Debug = debug;
+  l.Entries = std::move(entries);
+  return l;
 }
 
 }  // namespace orv::test

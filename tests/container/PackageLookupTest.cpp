@@ -9,11 +9,7 @@ namespace {
 class PackageLookup : public ::testing::Test {
  protected:
   void Open(std::vector<PackageEntrySource> entries, std::uint8_t debug = 0) {
-    PackageLayout l;
-    l.Player = "player";
-    l.Header.Debug = debug;
-    l.Entries = std::move(entries);
-    SavePackage(dir_ / "pub.exe", l);
+    SavePackage(dir_ / "pub.exe", PlayerLayout(std::move(entries), debug));
     ASSERT_EQ(package_.OpenPackage(dir_ / "pub.exe"), pkg::kOpened);
   }
   std::string Content(std::string_view name) {

@@ -9,26 +9,15 @@
 
 #include "script/ConditionEvaluator.h"
 #include "script/MathParser.h"
+#include "support/MapSubstitution.h"
 
 namespace {
 
 // "[name]" replaced by its value, unknown names by nothing.
 std::string Substitute(std::string_view text) {
-  static const std::map<std::string, std::string, std::less<>> values = {
+  static const orv::test::VariableMap values = {
       {"a", "1"}, {"b", "x = y"}, {"c", "2+3"}, {"d", "!7"}, {"e", ""}, {"f", "(1"}};
-  std::string out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const std::size_t close = text[i] == '[' ? text.find(']', i) : std::string_view::npos;
-    if (close == std::string_view::npos) {
-      out.push_back(text[i++]);
-      continue;
-    }
-    const auto it = values.find(text.substr(i + 1, close - i - 1));
-    if (it != values.end()) out += it->second;
-    i = close + 1;
-  }
-  return out;
+  return orv::test::SubstituteFromMap(text, values);
 }
 
 void Check(bool condition) {

@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/MapSubstitution.h"
+
 namespace orv {
 namespace {
 
-using Variables = std::map<std::string, std::string, std::less<>>;
+using Variables = test::VariableMap;
 
 // "[name]" replaced by the variable's value, unknown names by nothing; counts
 // its calls so a test can see which operands were substituted.
@@ -18,19 +20,7 @@ class MapSubstitution {
   explicit MapSubstitution(Variables values) : values_(std::move(values)) {}
   std::string operator()(std::string_view text) {
     ++calls;
-    std::string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-      const std::size_t close = text[i] == '[' ? text.find(']', i) : std::string_view::npos;
-      if (close == std::string_view::npos) {
-        out.push_back(text[i++]);
-        continue;
-      }
-      const auto it = values_.find(text.substr(i + 1, close - i - 1));
-      if (it != values_.end()) out += it->second;
-      i = close + 1;
-    }
-    return out;
+    return test::SubstituteFromMap(text, values_);
   }
   int calls = 0;
 
