@@ -1,78 +1,136 @@
 #include "app/WorkForm.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QUrl>
+#include <QWindow>
 #include <algorithm>
 
+#include "app/IdleReturnTimer.h"
+#include "app/PageKeys.h"
+#include "app/UpdateClock.h"
+#include "app/WindowOutline.h"
+#include "app/WindowPositionStore.h"
+#include "base/Ansi.h"
+#include "base/HostPath.h"
+#include "commands/registry/RegistryStore.h"
 #include "container/Publication.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
 #include "pages/PageList.h"
+#include "pages/PageListChangeSteps.h"
 #include "pages/PageListNavigator.h"
-#include "base/Ansi.h"
+#include "pages/PictureCache.h"
 #include "script/Engine.h"
 #include "script/Vars.h"
+#include "ui/PostedWorkEvent.h"
 
 namespace orv {
 
+// The parts of a page switch the window has: the busy cursor and the
+// idle-return restart.
+class TWindowPageSteps : public TPageChangeSteps {
+ public:
+  explicit TWindowPageSteps(TWorkForm& form) : form_(form) {}
+  void ShowWaitCursor() override {
+    QApplication::setOverrideCursor(form_.cursors_.Slot(csBusy));
+    ++waiting_;
+  }
+  void RestoreCursor() override {
+    if (waiting_ == 0) return;
+    --waiting_;
+    QApplication::restoreOverrideCursor();
+  }
+  void RestartIdleTimer() override { form_.idleTimer_->Restart(); }
+
+ private:
+  TWorkForm& form_;
+  int waiting_ = 0;
+};
+
 namespace {
+
+// The frame the window system draws around the client (none before the
+// window is first shown).
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
+}
 
 // The shutdown action's script source.
 constexpr int kSourceShutdown = 53;
 
-void ApplyPageKeys(const PublicationPage& model, TOrvalisBackground& background) {
-  for (const KeyValue& key : model.keys) {
-    const std::string_view name = key.Name();
-    if (name == "PAGECOLOR=") {
-      background.SetColor(static_cast<ColourValue>(key.number));
-    } else if (name == "PAGEGRADIENT1=") {
-      background.SetGradientColor1(static_cast<ColourValue>(key.number));
-    } else if (name == "PAGEGRADIENT2=") {
-      background.SetGradientColor2(static_cast<ColourValue>(key.number));
-    } else if (name == "PAGESTYLE=") {
-      if (key.number >= pbSolid && key.number <= pbWallpaper)
-        background.SetBackgroundStyle(static_cast<TBackgroundStyle>(key.number));
-    } else if (name == "PAGEGRADIENTDIR=") {
-      background.SetGradientAngle(key.number == G_Vert ? G_Vert : G_Horz);
-    } else if (name == "WALLPAPERSTYLE=") {
-      if (key.number >= wsTile && key.number <= wsStretched)
-        background.SetWallpaperStyle(static_cast<TWallpaperStyle>(key.number));
-    } else if (name == "PAGEWALLPAPER=") {
-      background.SetWallpaperFile(key.Text());
-    } else if (name == "SHOWMASTERPAGE=") {
-      background.SetShowMasterPage(key.yes);
-    } else if (name == "PGENTERACTION=") {
-      background.SetEnterAction(key.Text());
-    } else if (name == "PGEXITACTION=") {
-      background.SetExitAction(key.Text());
-    } else if (name == "PAGEEFFECT=") {
-      background.SetEffect(key.Text());
-    }
-  }
-}
-
 }  // namespace
 
 TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWidget* parent)
-    : QWidget(parent), engine_(engine), pages_(new TOVPageList(this)) {
-  const PublicationKeyTable& settings = publication.settings;
-  // A publication too small to hold anything still gets a usable window.
-  const int width = std::max(1, static_cast<int>(settings.Number("SCREENWIDTH=")));
-  const int height = std::max(1, static_cast<int>(settings.Number("SCREENHEIGHT=")));
-  setFixedSize(width, height);
-  pages_->setGeometry(0, 0, width, height);
-  allowEsc_ = settings.Yes("ALLOWESC=");
-  allowPageUpDown_ = settings.Yes("ALLOWPAGEUPDN=");
-  shutdownAction_ = settings.Text("SHUTDOWNACTION=");
+    : QWidget(parent),
+      engine_(engine),
+      scroller_(new QScrollArea(this)),
+      stage_(new QWidget),
+      pages_(new TOVPageList(stage_)),
+      idleTimer_(new TIdleReturnTimer(engine, this)),
+      updateClock_(new TUpdateClock(engine.Vars(), this)) {
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setWidget(stage_);
+  // The page follows the thumb while it is dragged, not only when let go.
+  scroller_->horizontalScrollBar()->setTracking(true);
+  scroller_->verticalScrollBar()->setTracking(true);
+  ReadSettings(publication);
   BuildPages(publication);
-  // The publication fills the window; nothing paints outside its area.
-  for (int i = 0; i < pages_->Count(); ++i) pages_->Page(i)->Background().SetPublicationArea(QRect(0, 0, width, height));
-  navigator_ = std::make_unique<TPageNavigator>(*pages_, engine_);
-  navigator_->SetStartupAction(settings.Text("STARTUPACTION="));
+  steps_ = std::make_unique<TWindowPageSteps>(*this);
+  navigator_ = std::make_unique<TPageNavigator>(*pages_, engine_, steps_.get());
+  navigator_->SetStartupAction(publication.settings.Text("STARTUPACTION="));
+  navigator_->SetPageChangeAction(publication.settings.Text("PAGECHANGEACTION="));
+  const PublicationKeyTable& s = publication.settings;
+  idleTimer_->Configure(s.Yes("AUTORETURN="), s.Number("RETURNTIME="), s.Text("RETURNACTION="));
+  StartSystemMove = [this] { return windowHandle() != nullptr && windowHandle()->startSystemMove(); };
   setFocusPolicy(Qt::StrongFocus);
+  // A publication too small to hold anything still gets a usable window.
+  ApplyWindowSize(std::max(1, static_cast<int>(s.Number("SCREENWIDTH="))),
+                  std::max(1, static_cast<int>(s.Number("SCREENHEIGHT="))));
+  loading_ = false;
 }
 
-TWorkForm::~TWorkForm() = default;
+TWorkForm::~TWorkForm() {
+  // The navigator lets go of the page list's callbacks while both live.
+  navigator_.reset();
+}
+
+void TWorkForm::ReadSettings(const Publication& publication) {
+  const PublicationKeyTable& s = publication.settings;
+  settings_.Style = std::clamp(static_cast<int>(s.Number("WINDOWSTYLE=")), 0, 3);
+  settings_.Properties = static_cast<int>(s.Number("WINDOWPROPS=")) & 0xFF;
+  settings_.Order = static_cast<int>(s.Number("WINDOWORDER="));
+  settings_.Position = static_cast<int>(s.Number("WINDOWPOS="));
+  settings_.AutoSize = s.Yes("SCREENAUTOSIZE=");
+  settings_.MinimumClient = QSize(std::max(0, static_cast<int>(s.Number("MINPUBWIDTH="))),
+                                  std::max(0, static_cast<int>(s.Number("MINPUBHEIGHT="))));
+  settings_.BackColour = static_cast<std::uint32_t>(s.Number("BKNDCOLOR="));
+  settings_.ShapeFile = s.Text("SHAPEFILE=");
+  settings_.ShapeTransparent = static_cast<std::uint32_t>(s.Number("SHAPETRANSCOLOR="));
+  settings_.RegistryKey = s.Text("WINDOWREGKEY=");
+  settings_.HelpFile = s.Text("HELPFILE=");
+  settings_.AppCursor = s.Text("APPCURSOR=");
+  settings_.HotSpotCursor = s.Text("HOTSPOTCURSOR=");
+  settings_.DragCursor = s.Text("DRAGCURSOR=");
+  settings_.BusyCursor = s.Text("BUSYCURSOR=");
+  settings_.ActivateAction = s.Text("ACTIVATEACTION=");
+  settings_.DeactivateAction = s.Text("DEACTIVATEACTION=");
+  settings_.UseUpdateTimer = s.Yes("USEUPDATETIMER=");
+  settings_.BlockSystemKeys = s.Yes("NOCTRLALTDEL=");
+  settings_.BlockPrintScreen = s.Yes("NOPRINTSCRN=");
+  allowEsc_ = s.Yes("ALLOWESC=");
+  allowPageUpDown_ = s.Yes("ALLOWPAGEUPDN=");
+  shutdownAction_ = s.Text("SHUTDOWNACTION=");
+}
 
 void TWorkForm::BuildPages(const Publication& publication) {
   pages_->SetLoading(true);
@@ -80,15 +138,260 @@ void TWorkForm::BuildPages(const Publication& publication) {
     TOVPage& page = pages_->InsertPage(model.name, pages_->Count());
     ApplyPageKeys(model, page.Background());
     if (pages_->Count() > 1) page.Background().SetMasterPage(&pages_->Page(0)->Background());
+    // Presses on the background may drag the window.
+    page.Background().installEventFilter(this);
   }
   pages_->SetLoading(false);
 }
 
+// --- Size, frame and place -------------------------------------------------
+
+TScreenFacts TWorkForm::ScreenFacts() const {
+  if (screenFacts_) return screenFacts_();
+  TScreenFacts facts;
+  const QScreen* shown = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (shown == nullptr) {
+    facts.Monitor = facts.WorkArea = facts.Desktop = QRect(0, 0, 1024, 768);
+    return facts;
+  }
+  facts.Monitor = shown->geometry();
+  facts.WorkArea = shown->availableGeometry();
+  facts.Desktop = shown->virtualGeometry();
+  // Whether a task bar hides itself is not something the desktops here
+  // tell; none is assumed.
+  return facts;
+}
+
+void TWorkForm::ApplyFrame() {
+  frame_ = WindowFrameFor(settings_.Style, settings_.Properties, settings_.Order);
+  const bool wasVisible = isVisible();
+  if (windowFlags() != frame_.Flags) setWindowFlags(frame_.Flags);
+  if (wasVisible && !isVisible()) show();
+}
+
+void TWorkForm::ApplyWindowSize(int width, int height) {
+  const bool reload = !loading_;
+  loading_ = true;
+  publicationArea_ = QRect(0, 0, std::max(1, width), std::max(1, height));
+  ApplyFrame();
+  const TScreenFacts screen = ScreenFacts();
+  TWindowSizeRequest request;
+  request.Style = settings_.Style;
+  request.Position = settings_.Position;
+  request.Publication = publicationArea_.size();
+  request.AutoSize = settings_.AutoSize;
+  request.Frame = FrameMargins(*this);
+  request.Current = geometry();
+  request.KeepPosition = reload && settings_.Style != wsFullScreen && settings_.Style != wsWorkArea;
+  if (settings_.Style == wsShaped) {
+    BuildOutline();
+    // The client takes the outline picture's size.
+    if (hasOutline_) request.Publication = outlineSize_;
+  }
+  layout_ = ComputeWindowLayout(request, screen);
+  if (settings_.Style == wsShaped) layout_.PageList = layout_.Publication = publicationArea_;
+  publicationArea_ = layout_.Publication;
+
+  // Sizing limits first, so the geometry below is not cut by old ones.
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  setGeometry(layout_.Client);
+  if (settings_.Style == wsFramed && frame_.Sizeable)
+    setMinimumSize(settings_.MinimumClient);
+  else
+    setFixedSize(layout_.Client.size());
+
+  const bool fullScreen = settings_.Style == wsFullScreen || settings_.Style == wsWorkArea;
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, fullScreen ? ResolveColour(settings_.BackColour)
+                                                : QApplication::palette().color(QPalette::Button));
+  setPalette(colours);
+  setAutoFillBackground(true);
+  ApplyScroller();
+  if (settings_.Style == wsFramed || settings_.Style == wsShaped)
+    if (!request.KeepPosition) RestoreWindowPosition();
+  TellBackgrounds();
+  loading_ = false;
+}
+
+void TWorkForm::ApplyScroller() {
+  scroller_->setGeometry(rect());
+  const Qt::ScrollBarPolicy policy = layout_.Scroll ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+  scroller_->setHorizontalScrollBarPolicy(policy);
+  scroller_->setVerticalScrollBarPolicy(policy);
+  if (layout_.Scroll) {
+    // The stage is the publication; the scroller shows what fits.
+    scroller_->setWidgetResizable(false);
+    stage_->resize(layout_.PageList.size());
+    pages_->setGeometry(QRect(QPoint(0, 0), layout_.PageList.size()));
+  } else {
+    scroller_->setWidgetResizable(true);
+    pages_->setGeometry(layout_.PageList);
+  }
+  QPalette colours = scroller_->viewport()->palette();
+  colours.setColor(QPalette::Window, palette().color(QPalette::Window));
+  scroller_->viewport()->setPalette(colours);
+  stage_->setPalette(colours);
+}
+
+void TWorkForm::TellBackgrounds() {
+  for (int i = 0; i < pages_->Count(); ++i) pages_->Page(i)->Background().SetPublicationArea(publicationArea_);
+}
+
+void TWorkForm::BuildOutline() {
+  hasOutline_ = false;
+  clearMask();
+  const std::optional<TWindowOutline> outline =
+      BuildWindowOutline(PictureCache(), settings_.ShapeFile, settings_.ShapeTransparent);
+  if (!outline) return;  // the window stays rectangular
+  outlineSize_ = outline->Size;
+  setMask(outline->Region);
+  hasOutline_ = true;
+}
+
+void TWorkForm::SaveWindowPosition() {
+  if (settings_.RegistryKey.empty()) return;
+  if (!registry_ && !ownRegistry_) ownRegistry_ = std::make_unique<TRegistryStore>();
+  TWindowPositionStore store(registry_ ? *registry_ : *ownRegistry_, settings_.RegistryKey);
+  const QRect normal = isMaximized() ? normalGeometry() : frameGeometry();
+  store.Save(normal, isMaximized());
+}
+
+void TWorkForm::RestoreWindowPosition() {
+  if (settings_.RegistryKey.empty()) return;
+  if (!registry_ && !ownRegistry_) ownRegistry_ = std::make_unique<TRegistryStore>();
+  const TWindowPositionStore store(registry_ ? *registry_ : *ownRegistry_, settings_.RegistryKey);
+  const std::optional<std::string> saved = store.Load();
+  if (!saved) return;  // the computed position stays
+  const TScreenFacts screen = ScreenFacts();
+  const QRect frame = frameGeometry();
+  const QMargins margins = FrameMargins(*this);
+  const TRestoredPlacement placement = RestoreWindowPlacement(
+      *saved, frame, frame_.Sizeable, screen.Desktop.isEmpty() ? screen.Monitor : screen.Desktop);
+  if (frame_.Sizeable) resize(placement.Window.size().shrunkBy(margins));
+  move(placement.Window.topLeft());
+  if (placement.Maximize) setWindowState(windowState() | Qt::WindowMaximized);
+  if (settings_.Style == wsFramed && frame_.Sizeable) {
+    publicationArea_ = QRect(QPoint(0, 0), size());
+    layout_.PageList = publicationArea_;
+    layout_.Scroll = false;
+    ApplyScroller();
+  }
+}
+
+int TWorkForm::LoadCursors(const TCursorSlots::FileReader& read) {
+  int loaded = 0;
+  if (cursors_.LoadSlot(csGeneral, settings_.AppCursor, read)) ++loaded;
+  if (cursors_.LoadSlot(csHotSpot, settings_.HotSpotCursor, read)) ++loaded;
+  if (cursors_.LoadSlot(csDrag, settings_.DragCursor, read)) ++loaded;
+  if (cursors_.LoadSlot(csBusy, settings_.BusyCursor, read)) ++loaded;
+  setCursor(cursors_.Slot(csGeneral));
+  return loaded;
+}
+
+// --- Running ----------------------------------------------------------------
+
 void TWorkForm::ShowFirstPage() {
+  started_ = true;
+  BlockKeys();
+  if (settings_.UseUpdateTimer) updateClock_->Start();
+  idleTimer_->Start();
   if (pages_->Count() > 1) navigator_->ShowPage(1);
 }
 
+// Blocking Ctrl+Alt+Del, Alt+Tab, the task manager or Print Screen would
+// mean changing the desktop's own settings or grabbing its keys; a
+// publication must never leave those changed behind, and no desktop here
+// offers a safe way to do it. Both settings are read and knowingly left
+// without effect, as are display-mode changes.
+void TWorkForm::BlockKeys() {}
+void TWorkForm::UnblockKeys() {}
+
+bool TWorkForm::event(QEvent* event) {
+  switch (static_cast<int>(event->type())) {
+    case kPostedScriptEvent:
+      RunPostedScript(event);
+      return true;
+    case kActivationEvent: {
+      const bool active = static_cast<TActivationEvent*>(event)->Active;
+      const std::string& action = active ? settings_.ActivateAction : settings_.DeactivateAction;
+      if (!action.empty() && !engine_.Closing())
+        engine_.RunScript(action, 0, static_cast<std::uint8_t>(active ? kSourceActivate : kSourceDeactivate));
+      return true;
+    }
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate: {
+      // Scripts run later, from the event loop, never inside the
+      // activation itself; and not before the first page is up.
+      const bool active = event->type() == QEvent::WindowActivate;
+      const std::string& action = active ? settings_.ActivateAction : settings_.DeactivateAction;
+      if (started_ && !action.empty() && !engine_.Closing())
+        QCoreApplication::postEvent(this, new TActivationEvent(active));
+      break;
+    }
+    default:
+      break;
+  }
+  return QWidget::event(event);
+}
+
+void TWorkForm::RunPostedScript(QEvent* event) {
+  const auto& posted = *static_cast<TPostedScriptEvent*>(event);
+  if (engine_.Closing() || posted.Script.empty()) return;
+  if (posted.Subroutine || posted.Source == srcSubroutine)
+    engine_.GoSub(posted.Script, posted.Options);
+  else
+    engine_.RunScript(posted.Script, posted.Options, posted.Source, kPublicationObjectType, posted.SourceName);
+}
+
+bool TWorkForm::DragByBackground() const {
+  const bool movable = (settings_.Properties & wpMovable) != 0;
+  if (settings_.Style == wsShaped) return movable;
+  return settings_.Style == wsFramed && movable && (settings_.Properties & wpTitleBar) == 0;
+}
+
+bool TWorkForm::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+    return QWidget::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  if (type == QEvent::MouseButtonPress) {
+    if (mouse->button() == Qt::LeftButton && DragByBackground()) dragArmed_ = true;
+  } else if (type == QEvent::MouseButtonRelease) {
+    dragArmed_ = false;
+  } else if (dragArmed_) {
+    // The background lets go of the button first, then the window system
+    // moves the window with the mouse.
+    dragArmed_ = false;
+    auto* background = static_cast<QWidget*>(watched);
+    QMouseEvent release(QEvent::MouseButtonRelease, mouse->position(), mouse->scenePosition(),
+                        mouse->globalPosition(), Qt::LeftButton, Qt::NoButton, mouse->modifiers());
+    QCoreApplication::sendEvent(background, &release);
+    if (StartSystemMove) StartSystemMove();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TWorkForm::OpenHelp() {
+  std::string file = settings_.HelpFile;
+  if (file.find('[') != std::string::npos) file = engine_.Vars().SubstituteVars(file);
+  if (OnOpenHelp) {
+    OnOpenHelp(file);
+    return;
+  }
+  std::string path = HostPath(file);
+  // A help file without a folder sits beside the program.
+  if (path.find('/') == std::string::npos)
+    path = QCoreApplication::applicationDirPath().toStdString() + "/" + path;
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+}
+
 void TWorkForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1 && !settings_.HelpFile.empty()) {
+    OpenHelp();
+    return;
+  }
   TPageNavigator::KeySettings keys;
   keys.AllowEsc = allowEsc_;
   keys.AllowPageUpDown = allowPageUpDown_;
@@ -102,6 +405,55 @@ void TWorkForm::keyPressEvent(QKeyEvent* event) {
       QWidget::keyPressEvent(event);
       return;
   }
+}
+
+// --- Move, resize, show -------------------------------------------------------
+
+void TWorkForm::NotifyWindowVar(SystemVar var) {
+  const std::string name = AnsiUpperCase("[" + std::string(SystemVarInfo(var).Name) + "]");
+  engine_.Vars().Notifier().Notify(name, WindowValue(var));
+}
+
+void TWorkForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (loading_ || !isVisible()) return;
+  const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized));
+  if (normal && !frame_.Movable && lockedPosition_ && pos() != *lockedPosition_) {
+    move(*lockedPosition_);  // the position lock: back where it was shown
+    return;
+  }
+  if (settings_.Order == woOnBottom) lower();
+  NotifyWindowVar(svWindowLeft);
+  NotifyWindowVar(svWindowTop);
+}
+
+void TWorkForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  scroller_->setGeometry(rect());
+  if (loading_) return;
+  if (settings_.Style == wsFramed && settings_.AutoSize) {
+    publicationArea_ = QRect(QPoint(0, 0), size());
+    layout_.PageList = publicationArea_;
+    pages_->setGeometry(publicationArea_);
+    TellBackgrounds();
+  }
+  if (!isVisible()) return;
+  for (const SystemVar var : {svWindowWidth, svWindowHeight, svClientWidth, svClientHeight, svWindowState})
+    NotifyWindowVar(var);
+}
+
+void TWorkForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The place the position lock keeps the window at.
+  if (!lockedPosition_) lockedPosition_ = pos();
+}
+
+// --- Closing -------------------------------------------------------------------
+
+bool TWorkForm::CloseCommand() {
+  if (frame_.CloseRefused) return false;
+  shutdownSource_ = kShutdownByCloseButton;
+  return close();
 }
 
 bool TWorkForm::ShutdownActionAllows() {
@@ -121,6 +473,14 @@ bool TWorkForm::ShutdownActionAllows() {
 }
 
 void TWorkForm::closeEvent(QCloseEvent* event) {
+  // A close from the window system is the title bar's Close command.
+  if (event->spontaneous() && !closed_) {
+    if (frame_.CloseRefused) {
+      event->ignore();
+      return;
+    }
+    shutdownSource_ = kShutdownByCloseButton;
+  }
   if (closed_) {
     event->accept();
     return;
@@ -135,6 +495,10 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
   engine_.SetClosing(true);
   closed_ = true;
   if (OnBeforeClose) OnBeforeClose();
+  SaveWindowPosition();
+  updateClock_->Stop();
+  idleTimer_->Stop();
+  UnblockKeys();
   event->accept();
 }
 

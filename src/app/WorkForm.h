@@ -1,18 +1,62 @@
 #pragma once
-// The publication window: the page list filling the client area, the pages
-// built from the publication's model, the navigation keys, and the close
-// query that runs the shutdown action.
+// The publication window: its size, frame, place and outline from the
+// publication's settings, the page list (scrolled when the client is smaller
+// than the publication), the cursors, the idle-return and update timers, the
+// posted work of the scripts, activation scripts, the navigation keys, the
+// saved position and the close query that runs the shutdown action.
+#include <QRect>
 #include <QWidget>
-#include <string>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/CursorSlots.h"
+#include "app/WindowFrame.h"
+#include "app/WindowGeometry.h"
+#include "script/SystemVariables.h"
+
+class QScrollArea;
 
 namespace orv {
 
 struct Publication;
+class TIdleReturnTimer;
 class TOVPageList;
 class TPageNavigator;
+class TRegistryStore;
 class TScriptEngine;
+class TUpdateClock;
+class TWindowPageSteps;
+
+// Action sources of the window's own scripts.
+inline constexpr int kSourceActivate = 54;
+inline constexpr int kSourceDeactivate = 55;
+
+// The window settings of the publication document.
+struct TWindowSettings {
+  int Style = wsFramed;       // "WINDOWSTYLE="
+  int Properties = 31;        // "WINDOWPROPS="
+  int Order = woNormal;       // "WINDOWORDER="
+  int Position = 0;           // "WINDOWPOS="
+  bool AutoSize = false;      // "SCREENAUTOSIZE="
+  QSize MinimumClient;        // "MINPUBWIDTH=", "MINPUBHEIGHT="
+  std::uint32_t BackColour = 0;  // "BKNDCOLOR="
+  std::string ShapeFile;      // "SHAPEFILE="
+  std::uint32_t ShapeTransparent = 0x20000000;  // "SHAPETRANSCOLOR="
+  std::string RegistryKey;    // "WINDOWREGKEY="
+  std::string HelpFile;       // "HELPFILE="
+  std::string AppCursor;      // "APPCURSOR=", and the three below
+  std::string HotSpotCursor;
+  std::string DragCursor;
+  std::string BusyCursor;
+  std::string ActivateAction;    // "ACTIVATEACTION="
+  std::string DeactivateAction;  // "DEACTIVATEACTION="
+  bool UseUpdateTimer = true;    // "USEUPDATETIMER="
+  bool BlockSystemKeys = false;  // "NOCTRLALTDEL="
+  bool BlockPrintScreen = false; // "NOPRINTSCRN="
+};
 
 class TWorkForm : public QWidget {
  public:
@@ -20,10 +64,14 @@ class TWorkForm : public QWidget {
   ~TWorkForm() override;
 
   TOVPageList& Pages() { return *pages_; }
+  const TOVPageList& Pages() const { return *pages_; }
   TPageNavigator& Navigator() { return *navigator_; }
+  TScriptEngine& Engine() { return engine_; }
+  const TWindowSettings& Settings() const { return settings_; }
 
-  // Shows the first ordinary page; the start-up action runs once before its
-  // enter action.
+  // Shows the first ordinary page (the first paint): the update and idle
+  // timers start, and the start-up action runs once before the page's enter
+  // action.
   void ShowFirstPage();
   // The shutdown source named to the shutdown action; back to the system
   // after every close query.
@@ -32,26 +80,116 @@ class TWorkForm : public QWidget {
   // Times the shutdown action ran, and whether the window closed for good.
   int ShutdownRuns() const { return shutdownRuns_; }
   bool Closed() const { return closed_; }
+  // The title bar's Close command: ignored (false) when the properties have
+  // 8 and 128, else a close with the source "CloseButton".
+  bool CloseCommand();
 
   // Runs just before the window accepts its close (a screenshot, say).
   std::function<void()> OnBeforeClose;
 
+  // --- Size, frame and place -----------------------------------------------
+  // Sizes and places the window for a W x H publication (the constructor
+  // does it once with "SCREENWIDTH=" and "SCREENHEIGHT=").
+  void ApplyWindowSize(int width, int height);
+  const TWindowLayout& Layout() const { return layout_; }
+  const TWindowFrame& Frame() const { return frame_; }
+  // The publication area in page coordinates.
+  const QRect& PublicationArea() const { return publicationArea_; }
+  // The page list's scroller.
+  QScrollArea& Scroller() { return *scroller_; }
+  // Where the screen facts come from (tests give a fixed screen); the
+  // default asks the window's screen.
+  void SetScreenFacts(std::function<TScreenFacts()> facts) { screenFacts_ = std::move(facts); }
+  TScreenFacts ScreenFacts() const;
+  // The registry the position is kept in; null for the user's own store.
+  void SetRegistryStore(TRegistryStore* store) { registry_ = store; }
+  // Both do nothing without "WINDOWREGKEY=".
+  void SaveWindowPosition();
+  void RestoreWindowPosition();
+  // Whether a shaped window got its outline.
+  bool HasOutline() const { return hasOutline_; }
+
+  // --- Cursors -------------------------------------------------------------
+  // Loads the four cursor files through `read`; the general cursor becomes
+  // the window's. Returns how many loaded.
+  int LoadCursors(const TCursorSlots::FileReader& read);
+  const TCursorSlots& Cursors() const { return cursors_; }
+
+  // --- Timers --------------------------------------------------------------
+  TIdleReturnTimer& IdleTimer() { return *idleTimer_; }
+  TUpdateClock& UpdateTimer() { return *updateClock_; }
+
+  // --- Hooks ---------------------------------------------------------------
+  // F1 with "HELPFILE=" set: opens the file (variables substituted); the
+  // default hands it to the desktop.
+  std::function<void(const std::string& ansiFile)> OnOpenHelp;
+  // Lets the window system move the window with the mouse; false when it
+  // cannot.
+  std::function<bool()> StartSystemMove;
+  bool DragArmed() const { return dragArmed_; }
+
+  // --- System variables the window answers --------------------------------
+  static bool AnswersValue(SystemVar var);
+  // Windows-1252 text of the value now.
+  std::string WindowValue(SystemVar var) const;
+  // A script's write of one of them.
+  void SetWindowValue(SystemVar var, std::string_view value);
+
  protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  friend class TWindowPageSteps;
+  void ReadSettings(const Publication& publication);
   void BuildPages(const Publication& publication);
   // Runs the shutdown action with "[ShutdownStatus]" and "[ShutdownSource]";
   // false when it set the status to anything but "TRUE".
   bool ShutdownActionAllows();
+  void ApplyFrame();
+  void ApplyScroller();
+  void TellBackgrounds();
+  void BuildOutline();
+  void NotifyWindowVar(SystemVar var);
+  void RunPostedScript(QEvent* event);
+  void OpenHelp();
+  bool DragByBackground() const;
+  void SetWindowOrder(int order);
+  // The system-key and Print-Screen blocks; see the .cpp for why they do
+  // nothing here.
+  void BlockKeys();
+  void UnblockKeys();
 
   TScriptEngine& engine_;
+  TWindowSettings settings_;
+  QScrollArea* scroller_;
+  QWidget* stage_;
   TOVPageList* pages_;
+  std::unique_ptr<TWindowPageSteps> steps_;
   std::unique_ptr<TPageNavigator> navigator_;
+  TIdleReturnTimer* idleTimer_;
+  TUpdateClock* updateClock_;
+  TCursorSlots cursors_;
+  std::function<TScreenFacts()> screenFacts_;
+  TRegistryStore* registry_ = nullptr;
+  std::unique_ptr<TRegistryStore> ownRegistry_;
+  TWindowFrame frame_;
+  TWindowLayout layout_;
+  QRect publicationArea_;
+  QSize outlineSize_;
+  std::optional<QPoint> lockedPosition_;
   std::string shutdownAction_;
   bool allowEsc_ = false;
   bool allowPageUpDown_ = false;
+  bool loading_ = true;
+  bool started_ = false;
+  bool hasOutline_ = false;
+  bool dragArmed_ = false;
   ShutdownSource shutdownSource_ = kShutdownBySystem;
   int shutdownRuns_ = 0;
   bool closed_ = false;

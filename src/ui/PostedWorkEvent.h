@@ -23,16 +23,21 @@ inline bool IsPostedWork(QEvent::Type type) {
 class TPostedScriptEvent : public QEvent {
  public:
   // `subroutine` true: `script` is the label of a subroutine to run.
-  TPostedScriptEvent(std::string script, std::uint8_t source, std::string sourceName, bool subroutine = false)
+  // `options` are the run's options (1 no page change, 2 restricted, 4 run
+  // now).
+  TPostedScriptEvent(std::string script, std::uint8_t source, std::string sourceName, bool subroutine = false,
+                     std::uint8_t options = 0)
       : QEvent(kPostedScriptEvent),
         Script(std::move(script)),
         Source(source),
         SourceName(std::move(sourceName)),
-        Subroutine(subroutine) {}
+        Subroutine(subroutine),
+        Options(options) {}
   const std::string Script;
   const std::uint8_t Source;
   const std::string SourceName;
   const bool Subroutine;
+  const std::uint8_t Options;
 };
 
 class TActivationEvent : public QEvent {

@@ -41,7 +41,7 @@ QEvent* CopyOfPostedWork(const QEvent& event) {
   const QEvent::Type type = event.type();
   if (type == kPostedScriptEvent) {
     const auto& e = static_cast<const TPostedScriptEvent&>(event);
-    return new TPostedScriptEvent(e.Script, e.Source, e.SourceName, e.Subroutine);
+    return new TPostedScriptEvent(e.Script, e.Source, e.SourceName, e.Subroutine, e.Options);
   }
   if (type == kActivationEvent) return new TActivationEvent(static_cast<const TActivationEvent&>(event).Active);
   if (type == kPageChangeEvent) return new TPageChangeEvent(static_cast<const TPageChangeEvent&>(event).Index);

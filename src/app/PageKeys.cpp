@@ -1,0 +1,39 @@
+#include "app/PageKeys.h"
+
+#include "container/Publication.h"
+#include "pages/OrvalisBackground.h"
+
+namespace orv {
+
+void ApplyPageKeys(const PublicationPage& model, TOrvalisBackground& background) {
+  for (const KeyValue& key : model.keys) {
+    const std::string_view name = key.Name();
+    if (name == "PAGECOLOR=") {
+      background.SetColor(static_cast<ColourValue>(key.number));
+    } else if (name == "PAGEGRADIENT1=") {
+      background.SetGradientColor1(static_cast<ColourValue>(key.number));
+    } else if (name == "PAGEGRADIENT2=") {
+      background.SetGradientColor2(static_cast<ColourValue>(key.number));
+    } else if (name == "PAGESTYLE=") {
+      if (key.number >= pbSolid && key.number <= pbWallpaper)
+        background.SetBackgroundStyle(static_cast<TBackgroundStyle>(key.number));
+    } else if (name == "PAGEGRADIENTDIR=") {
+      background.SetGradientAngle(key.number == G_Vert ? G_Vert : G_Horz);
+    } else if (name == "WALLPAPERSTYLE=") {
+      if (key.number >= wsTile && key.number <= wsStretched)
+        background.SetWallpaperStyle(static_cast<TWallpaperStyle>(key.number));
+    } else if (name == "PAGEWALLPAPER=") {
+      background.SetWallpaperFile(key.Text());
+    } else if (name == "SHOWMASTERPAGE=") {
+      background.SetShowMasterPage(key.yes);
+    } else if (name == "PGENTERACTION=") {
+      background.SetEnterAction(key.Text());
+    } else if (name == "PGEXITACTION=") {
+      background.SetExitAction(key.Text());
+    } else if (name == "PAGEEFFECT=") {
+      background.SetEffect(key.Text());
+    }
+  }
+}
+
+}  // namespace orv
