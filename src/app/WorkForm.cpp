@@ -170,7 +170,6 @@ void TWorkForm::ApplyFrame() {
 }
 
 void TWorkForm::ApplyWindowSize(int width, int height) {
-  const bool reload = !loading_;
   loading_ = true;
   publicationArea_ = QRect(0, 0, std::max(1, width), std::max(1, height));
   ApplyFrame();
@@ -182,7 +181,7 @@ void TWorkForm::ApplyWindowSize(int width, int height) {
   request.AutoSize = settings_.AutoSize;
   request.Frame = FrameMargins(*this);
   request.Current = geometry();
-  request.KeepPosition = reload && settings_.Style != wsFullScreen && settings_.Style != wsWorkArea;
+  request.KeepPosition = inPlaceReload_ && settings_.Style != wsFullScreen && settings_.Style != wsWorkArea;
   if (settings_.Style == wsShaped) {
     BuildOutline();
     // The client takes the outline picture's size.

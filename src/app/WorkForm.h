@@ -92,6 +92,9 @@ class TWorkForm : public QWidget {
   // does it once with "SCREENWIDTH=" and "SCREENHEIGHT=").
   void ApplyWindowSize(int width, int height);
   const TWindowLayout& Layout() const { return layout_; }
+  // An in-place reload of a window that was not full screen keeps its
+  // place (no placement, no saved position).
+  void SetInPlaceReload(bool reload) { inPlaceReload_ = reload; }
   const TWindowFrame& Frame() const { return frame_; }
   // The publication area in page coordinates.
   const QRect& PublicationArea() const { return publicationArea_; }
@@ -100,6 +103,9 @@ class TWorkForm : public QWidget {
   // Where the screen facts come from (tests give a fixed screen); the
   // default asks the window's screen.
   void SetScreenFacts(std::function<TScreenFacts()> facts) { screenFacts_ = std::move(facts); }
+  void SetScreenFacts(const TScreenFacts& fixed) {
+    screenFacts_ = [fixed] { return fixed; };
+  }
   TScreenFacts ScreenFacts() const;
   // The registry the position is kept in; null for the user's own store.
   void SetRegistryStore(TRegistryStore* store) { registry_ = store; }
@@ -187,6 +193,7 @@ class TWorkForm : public QWidget {
   bool allowEsc_ = false;
   bool allowPageUpDown_ = false;
   bool loading_ = true;
+  bool inPlaceReload_ = false;
   bool started_ = false;
   bool hasOutline_ = false;
   bool dragArmed_ = false;
