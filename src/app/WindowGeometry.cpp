@@ -44,7 +44,7 @@ QRect UsableWorkArea(const TScreenFacts& screen) {
 bool PlaceWindow(int position, QSize size, const QRect& workArea, QPoint& topLeft) {
   if (position < 0 || position > 8) return false;
   // Measured from the work area's own corner, so a task bar on the left or
-  // top and a second monitor are respected.
+  // top and a second monitor are kept clear of.
   int left = workArea.left();
   switch (position) {
     case 0: case 1: case 2: left += HalfOf(workArea.width()) - HalfOf(size.width()); break;
