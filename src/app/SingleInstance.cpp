@@ -46,19 +46,18 @@ bool TSingleInstance::HandOver(const QString& name, const std::string& text) {
   return delivered;
 }
 
+TSingleInstance::TSingleInstance() {
+  connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });
+}
+
 bool TSingleInstance::Listen(const QString& name) {
   server_.setSocketOptions(QLocalServer::UserAccessOption);
-  if (server_.listen(name)) {
-    connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); }, Qt::UniqueConnection);
-    return true;
-  }
+  if (server_.listen(name)) return true;
   if (server_.serverError() != QAbstractSocket::AddressInUseError) return false;
   // Nobody answered on it (or HandOver would have been used): left by a
   // run that did not end cleanly.
   QLocalServer::removeServer(name);
-  if (!server_.listen(name)) return false;
-  connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); }, Qt::UniqueConnection);
-  return true;
+  return server_.listen(name);
 }
 
 void TSingleInstance::Accept() {

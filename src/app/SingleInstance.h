@@ -13,6 +13,8 @@ namespace orv {
 
 class TSingleInstance : public QObject {
  public:
+  TSingleInstance();
+
   // The socket name for `publicationFile`: its file name without folder and
   // extension, with the user's id in front so users never meet.
   static QString ServerName(std::string_view publicationFile);
