@@ -484,7 +484,7 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  if (!ShutdownActionAllows()) {
+  if ((OnCloseQuery && !OnCloseQuery()) || !ShutdownActionAllows()) {
     event->ignore();
     return;
   }

@@ -86,6 +86,9 @@ class TWorkForm : public QWidget {
 
   // Runs just before the window accepts its close (a screenshot, say).
   std::function<void()> OnBeforeClose;
+  // Asked first when the window is to close, before the shutdown action
+  // (the exit password); false keeps the publication open.
+  std::function<bool()> OnCloseQuery;
 
   // --- Size, frame and place -----------------------------------------------
   // Sizes and places the window for a W x H publication (the constructor

@@ -1,172 +1,155 @@
-// The player: opens the publication named on the command line (or the
-// package appended to this program) in its window.
+// The player: decides its run mode from its own name and command line,
+// opens the publication appended to it (or the one named on the command
+// line when it carries none) in its window, and cleans up after it closed.
 #include <QApplication>
-#include <QPixmap>
-#include <QTimer>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
-#include "app/PackagePictureSource.h"
+#include "app/PlayerCommandLine.h"
+#include "app/PlayerMessageBox.h"
+#include "app/PublicationSession.h"
+#include "app/ScriptTrace.h"
+#include "app/UnattendedQuit.h"
 #include "app/WorkForm.h"
 #include "base/Ansi.h"
-#include "base/ErrorText.h"
+#include "base/HostPath.h"
 #include "base/Messages.h"
-#include "commands/CoreCommands.h"
 #include "commands/variables/VariablesFile.h"
 #include "container/Package.h"
-#include "container/PackageDocument.h"
-#include "container/Publication.h"
-#include "script/Engine.h"
-#include "script/HeadlessVarHost.h"
-#include "script/Vars.h"
-#include "ui/QtScriptHost.h"
 
 namespace {
 
+// The caption of the message that no publication was found.
+constexpr const char* kPlayerTitle = "Orvalis 5 Player";
+
 void PrintHelp() {
   std::puts(
-      "Usage: orvalis [options] [FILE]\n"
-      "Plays an interactive publication.\n"
+      "Usage: orvalis [options] [/R] [FILE] [PARAMETER...]\n"
+      "Plays an interactive publication: the one appended to this program, or\n"
+      "else the one in FILE. The parameters after it are the publication's own.\n"
       "\n"
+      "Parameters a publication understands:\n"
+      "  /B                    print without the print dialog\n"
+      "  /KPAGE                start on the page named PAGE; /K alone on the start page\n"
+      "  /s /c /p H /a H       screen-saver run, settings, preview, password change\n"
+      "                        (when this program's name ends in .scr)\n"
+      "\n"
+      "Player options:\n"
       "  FILE, /R FILE         play the publication in FILE\n"
-      "  --quit-after MS       close the publication after MS milliseconds\n"
+      "  --quit-after MS       close the publication after MS milliseconds; a dialog\n"
+      "                        still open then is answered with its Cancel button\n"
       "  --screenshot FILE     save the window as a PNG picture just before closing\n"
       "  --save-vars FILE      write the global variables to FILE after closing\n"
+      "  --trace FILE          write every script line run to FILE\n"
       "  --help                show this help and exit\n"
       "  --version             show the version and exit\n"
       "\n"
       "Qt's own options work too: -platform offscreen plays without a display.");
 }
 
-struct PlayerOptions {
-  std::string file;
-  long quitAfter = -1;
-  std::string screenshot;
-  std::string saveVars;
-};
-
-// Messages are Windows-1252; the terminal wants UTF-8.
-void ReportError(std::string_view ansiText) {
-  std::fprintf(stderr, "orvalis: %s\n", orv::AnsiToUtf8(ansiText).c_str());
-}
-
-bool ParseOptions(int argc, char** argv, PlayerOptions& options) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if ((arg == "/R" || arg == "/r") && hasValue) {
-      options.file = argv[++i];
-    } else if (arg == "--quit-after" && hasValue) {
-      char* end = nullptr;
-      options.quitAfter = std::strtol(argv[++i], &end, 10);
-      if (*end != '\0' || options.quitAfter < 0) {
-        std::fprintf(stderr, "orvalis: --quit-after wants milliseconds, not '%s'\n", argv[i]);
-        return false;
-      }
-    } else if (arg == "--screenshot" && hasValue) {
-      options.screenshot = argv[++i];
-    } else if (arg == "--save-vars" && hasValue) {
-      options.saveVars = argv[++i];
-    } else if (arg.rfind("--", 0) == 0 || arg == "/R" || arg == "/r") {
-      std::fprintf(stderr, "orvalis: unknown option or missing value: %s\n", arg.c_str());
-      return false;
-    } else if (options.file.empty()) {
-      options.file = arg;
-    }
-  }
-  return true;
-}
-
-// The package appended to this program, when it carries one.
-bool OpenOwnPackage(orv::Package& package) {
+std::string OwnProgram(const char* argv0) {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return !ec && package.OpenPackage(self.string()) == orv::pkg::kOpened;
+  return ec ? std::string(argv0) : self.string();
 }
 
-int OpenFailure(std::string_view detail) {
-  std::string text(orv::Message(236));
-  if (!detail.empty()) text += " " + std::string(detail);
-  ReportError(text);
-  return 1;
+// A program carries its own publication when a package is appended to it.
+bool CarriesPackage(const std::string& program) {
+  orv::Package package;
+  return package.OpenPackage(program) == orv::pkg::kOpened;
+}
+
+bool SaveVariables(orv::TVars& vars, const std::string& path) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << orv::VariablesFileText(vars.Globals());
+  return static_cast<bool>(out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      PrintHelp();
-      return 0;
-    }
-    if (std::strcmp(argv[i], "--version") == 0) {
-      std::printf("orvalis %s\n", ORVALIS_VERSION);
-      return 0;
-    }
+  std::vector<std::string> args(argv + 1, argv + argc);
+  orv::PlayerOptions options;
+  std::string error;
+  if (!orv::TakePlayerOptions(args, options, error)) {
+    std::fprintf(stderr, "orvalis: %s\n", error.c_str());
+    return 2;
   }
-  QApplication app(argc, argv);  // takes Qt's own options out of argv
-  PlayerOptions options;
-  if (!ParseOptions(argc, argv, options)) return 2;
+  if (options.Help) {
+    PrintHelp();
+    return 0;
+  }
+  if (options.Version) {
+    std::printf("orvalis %s\n", ORVALIS_VERSION);
+    return 0;
+  }
 
-  orv::Package package;
-  if (options.file.empty()) {
-    if (!OpenOwnPackage(package)) {
-      ReportError(orv::Message(256));
+  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  app.setQuitOnLastWindowClosed(false);
+  args.assign(argv + 1, argv + argc);
+  orv::TakePlayerOptions(args, options, error);
+
+  const std::string program = OwnProgram(argv[0]);
+  const bool standAlone = !CarriesPackage(program);
+  const orv::TPlayerCommandLine commandLine =
+      orv::ReadPlayerCommandLine(orv::AnsiFromHostPath(std::filesystem::path(program).filename().string()), args,
+                                 standAlone);
+
+  // The preview and the password change of a screen saver have no window
+  // here: there is no host window to draw into and the system keeps the
+  // screen-saver password itself.
+  if (commandLine.RunMode == orv::cmdmode::kSaverPreview || commandLine.RunMode == orv::cmdmode::kSaverPassword)
+    return 0;
+
+  std::string publication = program;
+  if (standAlone) {
+    std::error_code ec;
+    if (commandLine.PublicationFile.empty() || !std::filesystem::exists(commandLine.PublicationFile, ec)) {
+      orv::TUnattendedQuit quit(nullptr);
+      if (options.QuitAfter >= 0) quit.Start(static_cast<int>(options.QuitAfter));
+      orv::ShowPlayerMessage(kPlayerTitle, orv::Message(orv::msg::kInvalidApplication), orv::Message(orv::msg::kOk));
       return 1;
     }
-  } else if (package.OpenPackage(options.file) != orv::pkg::kOpened) {
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(options.file, ec);
-    return OpenFailure(orv::ErrorText(exists ? orv::err::kInvalidFormat : orv::err::kFileNotFound));
+    publication = commandLine.PublicationFile;
   }
 
-  orv::Publication publication;
-  std::string error;
-  if (orv::ReadPackageDocument(package, orv::DocumentReadOptionsFor(package), publication, error) !=
-      orv::PackageDocumentStatus::Read)
-    return OpenFailure(error.empty() ? orv::ErrorText(orv::err::kInvalidFormat) : error);
-
-  // Page wallpapers and pictures come from the package.
-  const orv::TPackagePictures pictures(package);
-
-  orv::THeadlessVarHost varHost;
-  orv::TVars vars(varHost);
-  orv::TQtScriptHost scriptHost;
-  orv::TScriptEngine engine(vars, scriptHost);
-  orv::RegisterCoreCommands(engine.Commands());
-
-  orv::TWorkForm form(publication, engine);
-  form.setWindowTitle(QString::fromStdString(orv::AnsiToUtf8(publication.settings.Text("TITLE="))));
-  if (!options.screenshot.empty()) {
-    form.OnBeforeClose = [&form, &options] {
-      if (!form.grab().save(QString::fromStdString(options.screenshot), "PNG"))
-        std::fprintf(stderr, "orvalis: cannot write %s\n", options.screenshot.c_str());
+  orv::TScriptTrace trace;
+  if (!options.Trace.empty() && !trace.Open(options.Trace)) {
+    std::fprintf(stderr, "orvalis: cannot write %s\n", options.Trace.c_str());
+    return 2;
+  }
+  orv::TPublicationSession session(commandLine);
+  trace.Attach(session.Engine());
+  orv::TUnattendedQuit quit([&session]() -> QWidget* { return session.Window(); });
+  if (options.QuitAfter >= 0) quit.Start(static_cast<int>(options.QuitAfter));
+  if (!options.Screenshot.empty()) {
+    session.OnBeforeClose = [&options](orv::TWorkForm& form) {
+      if (!form.grab().save(QString::fromStdString(options.Screenshot), "PNG"))
+        std::fprintf(stderr, "orvalis: cannot write %s\n", options.Screenshot.c_str());
     };
   }
-  form.show();
-  form.ShowFirstPage();
-  if (options.quitAfter >= 0)
-    QTimer::singleShot(static_cast<int>(options.quitAfter), &form, [&form] {
-      // An unattended run never hangs: a publication that refuses to close
-      // stops here all the same.
-      if (!form.close()) {
-        std::fputs("orvalis: the publication refused to close; stopping the timed run\n", stderr);
-        QCoreApplication::exit(0);
-      }
-    });
-  const int status = form.isVisible() ? app.exec() : 0;
+  session.OnClosed = [] { QCoreApplication::quit(); };
 
-  if (!options.saveVars.empty()) {
-    std::ofstream out(options.saveVars, std::ios::binary | std::ios::trunc);
-    out << orv::VariablesFileText(vars.Globals());
-    if (!out) {
-      std::fprintf(stderr, "orvalis: cannot write %s\n", options.saveVars.c_str());
+  int status = 0;
+  switch (session.Start(publication)) {
+    case orv::TPublicationSession::StartResult::Started:
+      status = app.exec();
+      break;
+    case orv::TPublicationSession::StartResult::HandedOver:
+    case orv::TPublicationSession::StartResult::Refused:
+      return 0;
+    case orv::TPublicationSession::StartResult::Failed:
+      orv::ShowPlayerMessage("Orvalis", session.FailureText(), orv::Message(orv::msg::kOk));
       return 1;
-    }
   }
+
+  if (!options.SaveVars.empty() && !SaveVariables(session.Vars(), options.SaveVars)) {
+    std::fprintf(stderr, "orvalis: cannot write %s\n", options.SaveVars.c_str());
+    status = 1;
+  }
+  session.Finish();
   return status;
 }

@@ -123,7 +123,7 @@ TEST_F(PlayerRun, PublicationThatCannotBeOpenedEndsWithMessage236) {
   WriteFile(dir_ / "nodoc.pub", "x");
   const std::string noDocument = dir_ / "nodoc.exe";
   ASSERT_EQ(RunCommand(BinPath("orvalis-pack") + " create " + Q(noDocument) + " " + Q(dir_ / "nodoc.pub")).status, 0);
-  for (const std::string& file : {dir_ / "garbage.exe", dir_ / "missing.exe", noDocument}) {
+  for (const std::string& file : {dir_ / "garbage.exe", noDocument}) {
     const CommandResult r = Play("--quit-after 100 " + Q(file));
     EXPECT_EQ(r.status, 1) << file;
     EXPECT_NE(Errors().find("Impossibile accedere a questa risorsa."), std::string::npos) << file << Errors();
@@ -131,9 +131,12 @@ TEST_F(PlayerRun, PublicationThatCannotBeOpenedEndsWithMessage236) {
 }
 
 TEST_F(PlayerRun, NoPublicationEndsWithMessage256) {
-  const CommandResult r = Play("--quit-after 100");
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(Errors().find("Applicazione non valida!"), std::string::npos) << Errors();
+  // Nothing named, or a publication file that is not there.
+  for (const std::string& arguments : {std::string(), Q(dir_ / "missing.exe"), "/R " + Q(dir_ / "missing.exe")}) {
+    const CommandResult r = Play("--quit-after 100 " + arguments);
+    EXPECT_EQ(r.status, 1) << arguments;
+    EXPECT_NE(Errors().find("Applicazione non valida!"), std::string::npos) << arguments << Errors();
+  }
 }
 
 }  // namespace

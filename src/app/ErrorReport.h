@@ -1,0 +1,18 @@
+#pragma once
+// An exception caught in a window callback, shown to the user: an I/O error
+// by its error text, running out of memory by message 209, anything else by
+// its own message.
+#include <exception>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// Windows-1252 text for `error`; empty when there is nothing to say.
+std::string ExceptionText(const std::exception& error);
+
+// Shows ExceptionText in the player's message box, captioned `title`, with
+// one `okCaption` button; nothing for an empty text.
+void ReportError(const std::exception& error, std::string_view title, std::string_view okCaption);
+
+}  // namespace orv

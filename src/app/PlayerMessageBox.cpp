@@ -1,0 +1,35 @@
+#include "app/PlayerMessageBox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdio>
+
+#include "base/Ansi.h"
+#include "base/Messages.h"
+
+namespace orv {
+
+namespace {
+
+QString DialogText(std::string_view ansi) {
+  return QString::fromStdString(AnsiToUtf8(ansi)).replace(QLatin1Char('|'), QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void PrintPlayerMessage(std::string_view text) {
+  std::string line = AnsiToUtf8(text);
+  for (char& c : line)
+    if (c == '\r' || c == '\n') c = ' ';
+  std::fprintf(stderr, "orvalis: %s\n", line.c_str());
+  std::fflush(stderr);
+}
+
+void ShowPlayerMessage(std::string_view title, std::string_view text, std::string_view button, QWidget* parent) {
+  PrintPlayerMessage(text);
+  QMessageBox box(QMessageBox::Warning, DialogText(title), DialogText(text), QMessageBox::NoButton, parent);
+  box.addButton(DialogText(button.empty() ? Message(msg::kOk) : button), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+}  // namespace orv

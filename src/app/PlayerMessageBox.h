@@ -1,0 +1,18 @@
+#pragma once
+// The player's own message box for what it reports by itself (a publication
+// that cannot be opened, an error caught in a window callback): one button,
+// "|" as a line break. Every text shown is also written to standard error,
+// so an unattended run leaves a trace of it. Texts are Windows-1252.
+#include <string_view>
+
+class QWidget;
+
+namespace orv {
+
+void ShowPlayerMessage(std::string_view title, std::string_view text, std::string_view button,
+                       QWidget* parent = nullptr);
+
+// The text alone on standard error, as "orvalis: TEXT" in UTF-8.
+void PrintPlayerMessage(std::string_view text);
+
+}  // namespace orv

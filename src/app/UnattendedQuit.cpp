@@ -1,0 +1,70 @@
+#include "app/UnattendedQuit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace orv {
+
+namespace {
+
+constexpr int kTickMs = 20;
+
+QDialog* OpenModalDialog() {
+  if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) return dialog;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible() && dialog->isModal()) return dialog;
+  return nullptr;
+}
+
+}  // namespace
+
+TUnattendedQuit::TUnattendedQuit(std::function<QWidget*()> window) : window_(std::move(window)) {
+  deadline_.setSingleShot(true);
+  connect(&deadline_, &QTimer::timeout, this, [this] {
+    timeIsUp_ = true;
+    ticker_.start(kTickMs);
+    Tick();
+  });
+  connect(&ticker_, &QTimer::timeout, this, [this] { Tick(); });
+}
+
+void TUnattendedQuit::Start(int milliseconds) { deadline_.start(milliseconds); }
+
+bool TUnattendedQuit::AnswerModalDialog() {
+  QDialog* dialog = OpenModalDialog();
+  if (!dialog) return false;
+  if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+    QAbstractButton* button = box->escapeButton();
+    if (!button && box->buttons().size() == 1) button = box->buttons().front();
+    if (button) {
+      button->click();
+      return true;
+    }
+  }
+  dialog->reject();
+  return true;
+}
+
+void TUnattendedQuit::Tick() {
+  if (AnswerModalDialog()) {
+    ++answered_;
+    return;
+  }
+  // A close already under way waits in a dialog or a script of its own.
+  if (closing_) return;
+  QWidget* window = window_ ? window_() : nullptr;
+  if (!window || !window->isVisible()) return;
+  closing_ = true;
+  const bool closed = window->close();
+  closing_ = false;
+  if (!closed) {
+    ticker_.stop();
+    std::fputs("orvalis: the publication refused to close; stopping the timed run\n", stderr);
+    QCoreApplication::exit(0);
+  }
+}
+
+}  // namespace orv

@@ -1,0 +1,39 @@
+#pragma once
+// The end of a timed run (--quit-after): once the time is up the window is
+// asked to close, and any modal dialog still open (an error box, a password
+// prompt) is answered with its Cancel button, or its only one, so the run
+// never hangs. A publication that refuses to close still ends the loop.
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+class QWidget;
+
+namespace orv {
+
+class TUnattendedQuit : public QObject {
+ public:
+  // `window` gives the publication window of the moment (nullptr while
+  // there is none).
+  explicit TUnattendedQuit(std::function<QWidget*()> window);
+
+  // Counts from now.
+  void Start(int milliseconds);
+  bool TimeIsUp() const { return timeIsUp_; }
+  int AnsweredDialogs() const { return answered_; }
+
+  // Answers one modal dialog as Cancel would; false when none is open.
+  static bool AnswerModalDialog();
+
+ private:
+  void Tick();
+
+  std::function<QWidget*()> window_;
+  QTimer deadline_;
+  QTimer ticker_;
+  bool timeIsUp_ = false;
+  bool closing_ = false;
+  int answered_ = 0;
+};
+
+}  // namespace orv
