@@ -12,6 +12,8 @@
 #include "app/ExtractionFolder.h"
 #include "app/PackagePictureSource.h"
 #include "app/PasswordEntryForm.h"
+#include "app/PlayerMessageBox.h"
+#include "app/PublicationFileReader.h"
 #include "app/StartPage.h"
 #include "app/WorkForm.h"
 #include "base/Ansi.h"
@@ -157,6 +159,13 @@ TPublicationSession::TPublicationSession(TPlayerCommandLine commandLine)
       engine_(vars_, scriptHost_) {
   RegisterCoreCommands(engine_.Commands());
   varHost_.SetValue(svCommandLine, commandLine_.Text);
+  // Script alerts and shown errors go through the player's message box,
+  // which an unattended run also finds on standard error.
+  scriptHost_.OnAlert = [this](const std::string& title, const std::string& text) {
+    const std::string ok = current_ ? std::string(current_->publication.texts.Text("L_OK=")) : std::string();
+    ShowPlayerMessage(title, text, ok, Window());
+  };
+  varHost_.OnShowError = [this](const std::string& text) { scriptHost_.ShowAlert(text); };
   singleInstance_.OnCommandLine = [this](const std::string& text) { CommandLineChanged(text); };
 }
 
@@ -284,6 +293,8 @@ TPublicationSession::StartResult TPublicationSession::Install(LoadedPublication&
 
   loaded.window = std::make_unique<TWorkForm>(loaded.publication, engine_);
   TWorkForm& window = *loaded.window;
+  varHost_.AttachWindow(&window);
+  window.LoadCursors([&package](std::string_view name) { return ReadPublicationFile(&package, name); });
   window.setWindowTitle(QString::fromStdString(AnsiToUtf8(settings.Text("TITLE="))));
   const std::string exitPassword(settings.Text("EXITPASSWORD="));
   if (!exitPassword.empty()) window.OnCloseQuery = [this, exitPassword] { return AskFor(exitPassword); };
@@ -312,7 +323,7 @@ void TPublicationSession::ShowAndPaint(LoadedPublication& loaded) {
   // First paint: the start page, with the start-up action once before its
   // enter action.
   if (!reloading_) QCoreApplication::processEvents();
-  if (loaded.startPage >= 1) window.Navigator().ShowPage(loaded.startPage);
+  window.ShowFirstPage(loaded.startPage);
 }
 
 bool TPublicationSession::AskFor(std::string_view password) {
@@ -338,8 +349,9 @@ bool TPublicationSession::HasSubroutine(std::string_view label) {
 
 void TPublicationSession::CommandLineChanged(const std::string& text) {
   varHost_.SetValue(svCommandLine, text);
-  if (HasSubroutine(kCommandLineSubroutine))
-    QCoreApplication::postEvent(this, new TPostedScriptEvent(kCommandLineSubroutine, srcSubroutine, "", true));
+  // The window runs posted work; without one there is nothing to run it in.
+  if (TWorkForm* window = Window(); window != nullptr && HasSubroutine(kCommandLineSubroutine))
+    QCoreApplication::postEvent(window, new TPostedScriptEvent(kCommandLineSubroutine, srcSubroutine, "", true));
 }
 
 void TPublicationSession::Teardown(bool clearVariables) {
@@ -409,15 +421,6 @@ bool TPublicationSession::event(QEvent* event) {
     } else {
       RunReload(reload);
     }
-    return true;
-  }
-  if (event->type() == kPostedScriptEvent) {
-    const auto& e = static_cast<const TPostedScriptEvent&>(*event);
-    if (engine_.Closing()) return true;
-    if (e.Subroutine)
-      engine_.RunSubroutine(e.Script, 0);
-    else
-      engine_.RunScript(e.Script, 0, e.Source, kPublicationObjectType, e.SourceName);
     return true;
   }
   return QObject::event(event);

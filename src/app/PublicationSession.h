@@ -14,7 +14,7 @@
 #include "app/SingleInstance.h"
 #include "app/SplashScreenForm.h"
 #include "script/Engine.h"
-#include "script/HeadlessVarHost.h"
+#include "app/WindowVarHost.h"
 #include "script/Vars.h"
 #include "ui/QtScriptHost.h"
 
@@ -66,7 +66,7 @@ class TPublicationSession : public QObject {
   bool BypassPrintDialog() const { return commandLine_.BypassPrintDialog; }
   TScriptEngine& Engine() { return engine_; }
   TVars& Vars() { return vars_; }
-  THeadlessVarHost& VarHost() { return varHost_; }
+  TWindowVarHost& VarHost() { return varHost_; }
   TQtScriptHost& ScriptHost() { return scriptHost_; }
   const TSingleInstance& SingleInstance() const { return singleInstance_; }
 
@@ -94,7 +94,7 @@ class TPublicationSession : public QObject {
   bool HasSubroutine(std::string_view label);
 
   TPlayerCommandLine commandLine_;
-  THeadlessVarHost varHost_;
+  TWindowVarHost varHost_;
   TVars vars_;
   std::unique_ptr<SessionScriptHost> scriptHostImpl_;
   TQtScriptHost& scriptHost_;

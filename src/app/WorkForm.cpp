@@ -290,12 +290,12 @@ int TWorkForm::LoadCursors(const TCursorSlots::FileReader& read) {
 
 // --- Running ----------------------------------------------------------------
 
-void TWorkForm::ShowFirstPage() {
+void TWorkForm::ShowFirstPage(int startPage) {
   started_ = true;
   BlockKeys();
   if (settings_.UseUpdateTimer) updateClock_->Start();
   idleTimer_->Start();
-  if (pages_->Count() > 1) navigator_->ShowPage(1);
+  if (startPage >= 1 && startPage < pages_->Count()) navigator_->ShowPage(startPage);
 }
 
 // Blocking Ctrl+Alt+Del, Alt+Tab, the task manager or Print Screen would

@@ -69,10 +69,10 @@ class TWorkForm : public QWidget {
   TScriptEngine& Engine() { return engine_; }
   const TWindowSettings& Settings() const { return settings_; }
 
-  // Shows the first ordinary page (the first paint): the update and idle
-  // timers start, and the start-up action runs once before the page's enter
-  // action.
-  void ShowFirstPage();
+  // Shows the start page (the first paint): the update and idle timers
+  // start, and the start-up action runs once before the page's enter
+  // action. Nothing is shown for an index that is not an ordinary page.
+  void ShowFirstPage(int startPage = 1);
   // The shutdown source named to the shutdown action; back to the system
   // after every close query.
   enum ShutdownSource { kShutdownBySystem = 0, kShutdownByPublication = 1, kShutdownByCloseButton = 2 };

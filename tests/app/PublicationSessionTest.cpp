@@ -172,12 +172,16 @@ TEST_F(PublicationSessionTest, ReloadOfABadFileLeavesThePublicationRunning) {
   WriteFile(dir_ / "broken.pkg", "no package in here");
   TPublicationSession session{TPlayerCommandLine()};
   BindRunOrvalis(session);
+  // The failure is shown as an error; the answer is scripted.
+  std::vector<std::string> alerts;
+  session.ScriptHost().OnAlert = [&](const std::string&, const std::string& text) { alerts.push_back(text); };
   ASSERT_EQ(session.Start(first), TPublicationSession::StartResult::Started);
   TWorkForm* before = session.Window();
 
   session.Engine().RunScript("RunOrvalis \"" + AnsiFromHostPath(dir_ / "broken.pkg") + "\" \"CLEARVARS\"");
   ServeUntil([&] { return !session.Vars().GetVar("[LastError]").empty(); });
   EXPECT_FALSE(session.Vars().GetVar("[LastError]").empty());
+  EXPECT_EQ(alerts, std::vector<std::string>{session.Vars().GetVar("[LastError]")});
   EXPECT_EQ(session.Reloads(), 0);
   EXPECT_EQ(session.Window(), before);
   EXPECT_TRUE(before->isVisible());
