@@ -24,6 +24,7 @@
 #include "script/ScriptHost.h"
 #include "script/Vars.h"
 #include "ui/PostedWorkEvent.h"
+#include "WorkFormFixture.h"
 
 namespace orv {
 namespace {
@@ -43,27 +44,15 @@ class Heard : public TVarChangeReceiver {
 };
 
 template <typename Host>
-class RuntimeFixture : public ::testing::Test {
+class RuntimeFixture : public test::WorkFormFixture<Host> {
  protected:
-  RuntimeFixture() { RegisterCoreCommands(engine.Commands()); }
-  ~RuntimeFixture() override { vars.Notifier().UnsubscribeAll(&heard); }
+  ~RuntimeFixture() override { this->vars.Notifier().UnsubscribeAll(&heard); }
   void Load(const std::string& settings) {
-    const std::string document = "ScreenWidth=200\r\nScreenHeight=100\r\n" + settings + "NewPage=A\r\nNewPage=B\r\n";
-    form.reset();
-    publication = Publication();
-    std::string error;
-    ASSERT_TRUE(ReadPublicationDocument(document, false, document.size(), {}, publication, error)) << error;
-    form = std::make_unique<TWorkForm>(publication, engine);
+    this->LoadDocument("ScreenWidth=200\r\nScreenHeight=100\r\n" + settings + "NewPage=A\r\nNewPage=B\r\n");
   }
-  void Listen() { vars.Notifier().SubscribeAll(&heard); }
-  std::string Var(const std::string& name) { return vars.GetVar(name); }
+  void Listen() { this->vars.Notifier().SubscribeAll(&heard); }
+  std::string Var(const std::string& name) { return this->vars.GetVar(name); }
 
-  Publication publication;
-  Host varHost;
-  TVars vars{varHost};
-  THeadlessScriptHost host{nullptr};
-  TScriptEngine engine{vars, host};
-  std::unique_ptr<TWorkForm> form;
   Heard heard;
 };
 

@@ -17,18 +17,15 @@
 #include "script/HeadlessVarHost.h"
 #include "script/ScriptHost.h"
 #include "script/Vars.h"
+#include "WorkFormFixture.h"
 
 namespace orv {
 namespace {
 
-class WorkFormTest : public ::testing::Test {
+class WorkFormTest : public test::WorkFormFixture<> {
  protected:
-  WorkFormTest() { RegisterCoreCommands(engine.Commands()); }
   void Load(const std::string& document) {
-    std::string error;
-    ASSERT_TRUE(ReadPublicationDocument(document, false, document.size(), {}, publication, error)) << error;
-    form = std::make_unique<TWorkForm>(publication, engine);
-    form->ShowFirstPage();
+    if (LoadDocument(document)) form->ShowFirstPage();
   }
   void Press(int key) {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
@@ -40,13 +37,6 @@ class WorkFormTest : public ::testing::Test {
       if (e.Name == name) return e.Value;
     return "";
   }
-
-  Publication publication;
-  THeadlessVarHost varHost;
-  TVars vars{varHost};
-  THeadlessScriptHost host{nullptr};
-  TScriptEngine engine{vars, host};
-  std::unique_ptr<TWorkForm> form;
 };
 
 const char kThreePages[] =

@@ -25,6 +25,7 @@
 #include "script/HeadlessVarHost.h"
 #include "script/ScriptHost.h"
 #include "script/Vars.h"
+#include "WorkFormFixture.h"
 
 // Events the window system sends are spontaneous; this is how a test makes
 // one (the event class lets this one name set the flag).
@@ -44,25 +45,12 @@ TScreenFacts FixedScreen() {
   return screen;
 }
 
-class WorkFormWindowTest : public ::testing::Test {
+class WorkFormWindowTest : public test::WorkFormFixture<> {
  protected:
-  WorkFormWindowTest() { RegisterCoreCommands(engine.Commands()); }
   void Load(const std::string& document) {
-    form.reset();
-    publication = Publication();
-    std::string error;
-    ASSERT_TRUE(ReadPublicationDocument(document, false, document.size(), {}, publication, error)) << error;
-    form = std::make_unique<TWorkForm>(publication, engine);
-    form->SetScreenFacts(FixedScreen());
+    if (LoadDocument(document)) form->SetScreenFacts(FixedScreen());
   }
   std::string Var(const std::string& name) { return vars.GetVar(name); }
-
-  Publication publication;
-  THeadlessVarHost varHost;
-  TVars vars{varHost};
-  THeadlessScriptHost host{nullptr};
-  TScriptEngine engine{vars, host};
-  std::unique_ptr<TWorkForm> form;
 };
 
 std::string Doc(const std::string& settings) {
