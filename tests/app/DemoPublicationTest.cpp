@@ -32,6 +32,8 @@ TEST(DemoPublication, FirstPageAndScriptsAsPlayed) {
   EXPECT_NE(saved.find("Started=yes"), std::string::npos) << saved;
   EXPECT_NE(saved.find("Current=Welcome"), std::string::npos) << saved;
   EXPECT_NE(saved.find("Goodbye=Visited 1 pages"), std::string::npos) << saved;
+  // The enter action titled the window; the shutdown action read it back.
+  EXPECT_NE(saved.find("LastTitle=Orvalis demo: Welcome (visit 1)"), std::string::npos) << saved;
 }
 
 }  // namespace
