@@ -243,6 +243,10 @@ void TVars::AppendSystemValue(SystemVar var, TDateTime now, std::string& out) {
 // --- Names and lookup ------------------------------------------------------
 
 void TVars::VariableKeyInto(std::string_view name, std::string& out) {
+  if (const auto key = SimpleVarKey(name)) {
+    out.assign(*key);
+    return;
+  }
   TScratchBuffers::Lease normalized(scratch_);
   NormalizeVarNameInto(name, *normalized);
   out.clear();
@@ -257,6 +261,12 @@ std::string TVars::GetVar(std::string_view name) {
 }
 
 void TVars::GetVarInto(std::string_view name, std::string& out) {
+  if (const auto key = SimpleVarKey(name)) {
+    out.clear();
+    Clock clock{host_};
+    AppendValue(*key, out, clock);
+    return;
+  }
   TScratchBuffers::Lease normalized(scratch_);
   NormalizeVarNameInto(name, *normalized);
   SubstituteVarsInto(*normalized, out);
@@ -281,6 +291,7 @@ std::uint8_t TVars::VarType(std::string_view name) {
 }
 
 void TVars::NotifyChanged(std::string_view key, std::string_view value) {
+  //XX if (!notifier_.HasReceivers()) return;
   // Copies: a receiver may change the variable (and so the stored text)
   // while the notification is under way.
   TScratchBuffers::Lease name(scratch_);
