@@ -291,7 +291,7 @@ std::uint8_t TVars::VarType(std::string_view name) {
 }
 
 void TVars::NotifyChanged(std::string_view key, std::string_view value) {
-  //XX if (!notifier_.HasReceivers()) return;
+  if (!notifier_.HasReceivers()) return;
   // Copies: a receiver may change the variable (and so the stored text)
   // while the notification is under way.
   TScratchBuffers::Lease name(scratch_);
