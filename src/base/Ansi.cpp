@@ -35,6 +35,13 @@ constexpr CaseTables kCaseTables;
 
 constexpr const CaseTables& Tables() { return kCaseTables; }
 
+}  // namespace
+
+// Constant-initialised from the table above: no start-up order to mind.
+const std::array<unsigned char, 256> kAnsiUpper = kCaseTables.upper;
+
+namespace {
+
 // 0x80..0x9F; the five holes map to the C1 control of the same value, so every
 // byte survives a round trip.
 constexpr std::array<char16_t, 32> kHigh = {
@@ -103,13 +110,6 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool AnsiSameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  const auto& t = Tables().upper;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])]) return false;
-  return true;
-}
 
 bool AnsiStartsWithText(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && AnsiSameText(text.substr(0, prefix.size()), prefix);
@@ -123,15 +123,6 @@ std::size_t AnsiFindText(std::string_view text, std::string_view needle, std::si
   return std::string_view::npos;
 }
 
-std::size_t AnsiHashText(std::string_view text) {
-  const auto& t = Tables().upper;
-  std::uint64_t h = 1469598103934665603ull;  // FNV-1a
-  for (char c : text) {
-    h ^= t[static_cast<unsigned char>(c)];
-    h *= 1099511628211ull;
-  }
-  return static_cast<std::size_t>(h);
-}
 
 char32_t AnsiCharToUnicode(unsigned char c) {
   if (c >= 0x80 && c < 0xA0) return kHigh[c - 0x80];
