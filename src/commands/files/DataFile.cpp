@@ -32,6 +32,11 @@ class FileDescriptor {
     fd_ = fd;
   }
   int Get() const { return fd_; }
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
 
  private:
   int fd_;
@@ -134,41 +139,47 @@ std::vector<std::string> SplitDataLines(std::string_view content) {
 
 std::string ReadDataFile(const std::string& hostPath, std::int64_t line, std::string& value) {
   value.clear();
-  FileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return FileErrnoText(errno);
-  if (line < 1) {
-    if (const int e = ReadAll(fd.Get(), value)) {
-      value.clear();
-      return FileErrnoText(e);
-    }
-    return {};
-  }
+  // Reading on from where the last read stopped needs no opening: the path
+  // is checked to name the same, unchanged file, and the kept reader goes on.
+  std::int64_t number = 1;
+  TTextLineReader* reader = nullptr;
   struct stat st {};
-  if (::fstat(fd.Get(), &st) != 0) return FileErrnoText(errno);
-  if (S_ISDIR(st.st_mode)) return FileErrnoText(EISDIR);
-
-  std::int64_t number = 1, offset = 0;
-  ResumeDataFileRead(hostPath, st, line, number, offset);
-  TTextLineReader reader(fd.Get(), offset);
-  for (; number < line; ++number) {
-    if (!reader.SkipLine()) break;
+  if (line >= 1 && ::stat(hostPath.c_str(), &st) == 0 && !S_ISDIR(st.st_mode))
+    reader = ResumeDataFileRead(hostPath, st, line, number);
+  if (!reader) {
+    FileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.Get() < 0) return FileErrnoText(errno);
+    if (line < 1) {
+      if (const int e = ReadAll(fd.Get(), value)) {
+        value.clear();
+        return FileErrnoText(e);
+      }
+      return {};
+    }
+    if (::fstat(fd.Get(), &st) != 0) return FileErrnoText(errno);
+    if (S_ISDIR(st.st_mode)) return FileErrnoText(EISDIR);
+    reader = &StartDataFileRead(hostPath, st, fd.Release());
+    number = 1;
   }
-  bool found = number == line && reader.ReadLine(value);
-  if (reader.Error()) {
+  for (; number < line; ++number) {
+    if (!reader->SkipLine()) break;
+  }
+  bool found = number == line && reader->ReadLine(value);
+  if (const int error = reader->Error()) {
     ClearReadCache();
     value.clear();
-    return FileErrnoText(reader.Error());
+    return FileErrnoText(error);
   }
   if (!found) {
     value.clear();
     ClearReadCache();
     return {};
   }
-  value = BarsToLineBreaks(value);
-  if (reader.AtEnd())
+  if (value.find('|') != std::string::npos) value = BarsToLineBreaks(value);
+  if (reader->AtEnd())
     ClearReadCache();
   else
-    RememberDataFileRead(hostPath, st, line + 1, reader.Offset());
+    MarkDataFileRead(line + 1, reader->Offset());
   return {};
 }
 
