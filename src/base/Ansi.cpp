@@ -130,6 +130,10 @@ char32_t AnsiCharToUnicode(unsigned char c) {
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {
+  // Names and most texts are plain ASCII, which is its own UTF-8.
+  std::size_t ascii = 0;
+  while (ascii < ansi.size() && static_cast<unsigned char>(ansi[ascii]) < 0x80) ++ascii;
+  if (ascii == ansi.size()) return std::string(ansi);
   std::string out;
   out.reserve(ansi.size() + ansi.size() / 8);
   for (char c : ansi) AppendUtf8(out, AnsiCharToUnicode(static_cast<unsigned char>(c)));
