@@ -51,6 +51,8 @@ void MarkDataFileRead(std::int64_t nextLine, std::int64_t offset) {
   c.Offset = offset;
 }
 
+void NameDataFileRead(std::string_view name) { Cache().Name = name; }
+
 void DropReadCache(const std::string& hostPath) {
   if (Cache().Path == hostPath) ClearReadCache();
 }
@@ -61,6 +63,7 @@ void ClearReadCache() {
   if (c.Fd >= 0) ::close(c.Fd);
   c.Fd = -1;
   c.Path.clear();
+  c.Name.clear();
   c.NextLine = 0;
   c.Offset = 0;
   c.Device = 0;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "commands/files/TextLineReader.h"
 
@@ -18,6 +19,10 @@ namespace orv {
 
 struct ReadCacheRec {
   std::string Path;           // host path; empty when nothing is cached
+  // The stored name the script used, when HostPath gave it as written
+  // (DirectHostPath): while that path still names the cached file, HostPath
+  // would give it again, and the name need not be mapped anew.
+  std::string Name;
   std::int64_t NextLine = 0;  // 0 when empty
   std::int64_t Offset = 0;    // first byte of NextLine
   dev_t Device = 0;
@@ -40,6 +45,8 @@ TTextLineReader* ResumeDataFileRead(const std::string& hostPath, const struct st
 TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct stat& st, int fd);
 // The cached reader stopped before `nextLine`, at byte `offset`.
 void MarkDataFileRead(std::int64_t nextLine, std::int64_t offset);
+// The stored name the cached file was read by (see ReadCacheRec::Name).
+void NameDataFileRead(std::string_view name);
 // The file at `hostPath` changed or is gone.
 void DropReadCache(const std::string& hostPath);
 void ClearReadCache();
