@@ -13,40 +13,41 @@ constexpr int kMaxNesting = 2;
 
 bool Fits(std::int64_t v) { return v <= kExactLimit && v >= -kExactLimit; }
 
+// Digits of a whole number read here: 10^16 - 1 fits an int64 with room,
+// and the 2^53 bound is checked once at the end.
+constexpr std::ptrdiff_t kMaxDigits = 16;
+
 class WholeParser {
  public:
-  explicit WholeParser(std::string_view text) : text_(text) {}
+  explicit WholeParser(std::string_view text) : p_(text.data()), end_(text.data() + text.size()) {}
 
   bool Parse(std::int64_t& value) {
     std::int64_t sum = 0;
     // A "+" as the very first character reads as "0+" (after a blank it is
     // an error).
-    if (!text_.empty() && text_.front() == '+') {
+    if (p_ < end_ && *p_ == '+') {
       if (!Sums(sum)) return false;
     } else {
       Skip();
       if (!Expression(sum)) return false;
     }
-    if (pos_ != text_.size()) return false;
+    if (p_ != end_) return false;
     value = sum;
     return true;
   }
 
  private:
   void Skip() {
-    while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
+    while (p_ < end_ && *p_ == ' ') ++p_;
   }
 
-  bool Expression(std::int64_t& value) {
-    if (!Term(value)) return false;
-    return Sums(value);
-  }
+  bool Expression(std::int64_t& value) { return Term(value) && Sums(value); }
 
   // Further "+ term" and "- term" onto `value`.
   bool Sums(std::int64_t& value) {
-    while (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-      const bool minus = text_[pos_] == '-';
-      ++pos_;
+    while (p_ < end_ && (*p_ == '+' || *p_ == '-')) {
+      const bool minus = *p_ == '-';
+      ++p_;
       Skip();
       std::int64_t right = 0;
       if (!Term(right)) return false;
@@ -58,8 +59,8 @@ class WholeParser {
 
   bool Term(std::int64_t& value) {
     if (!Factor(value)) return false;
-    while (pos_ < text_.size() && text_[pos_] == '*') {
-      ++pos_;
+    while (p_ < end_ && *p_ == '*') {
+      ++p_;
       Skip();
       std::int64_t right = 0;
       if (!Factor(right)) return false;
@@ -73,9 +74,9 @@ class WholeParser {
   // An operand with at most one unary minus in front ("--1" is refused by
   // the general parser, and so declined here).
   bool Factor(std::int64_t& value) {
-    const bool negative = pos_ < text_.size() && text_[pos_] == '-';
+    const bool negative = p_ < end_ && *p_ == '-';
     if (negative) {
-      ++pos_;
+      ++p_;
       Skip();
     }
     if (!Operand(value)) return false;
@@ -84,35 +85,32 @@ class WholeParser {
   }
 
   bool Operand(std::int64_t& value) {
-    if (pos_ >= text_.size()) return false;
-    const char c = text_[pos_];
-    if (c == '(') {
+    if (p_ >= end_) return false;
+    if (*p_ == '(') {
       if (++depth_ > kMaxNesting) return false;
-      ++pos_;
+      ++p_;
       Skip();
       if (!Expression(value)) return false;
-      if (pos_ >= text_.size() || text_[pos_] != ')') return false;
-      ++pos_;
+      if (p_ >= end_ || *p_ != ')') return false;
+      ++p_;
       --depth_;
       Skip();
       return true;
     }
-    if (c < '0' || c > '9') return false;
-    std::int64_t number = 0;
-    while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
-      number = number * 10 + (text_[pos_] - '0');
-      if (number > kExactLimit) return false;
-      ++pos_;
-    }
+    const char* const first = p_;
+    std::uint64_t number = 0;  // wraps harmlessly on a run of digits too long to keep
+    for (unsigned digit; p_ < end_ && (digit = static_cast<unsigned char>(*p_) - 48u) <= 9u; ++p_)
+      number = number * 10 + digit;
+    if (p_ == first || p_ - first > kMaxDigits || number > static_cast<std::uint64_t>(kExactLimit)) return false;
     // A decimal point or an exponent makes it a number for the general parser.
-    if (pos_ < text_.size() && (text_[pos_] == '.' || text_[pos_] == 'E' || text_[pos_] == 'e')) return false;
-    value = number;
+    if (p_ < end_ && (*p_ == '.' || *p_ == 'E' || *p_ == 'e')) return false;
+    value = static_cast<std::int64_t>(number);
     Skip();
     return true;
   }
 
-  std::string_view text_;
-  std::size_t pos_ = 0;
+  const char* p_;
+  const char* const end_;
   int depth_ = 0;
 };
 

@@ -83,6 +83,8 @@ TEST(MathWholeExpression, TakesWholeNumberFormsAndDeclinesTheRest) {
       {"9007199254740992+1", false},  // rounds to double precision there
       {"4503599627370497*2", false},
       {"99999999999*99999999999", false},
+      {"000000000000000000007*2", false},  // more digits than read here
+      {"99999999999999999999999+1", false},
       {"1+(2+(3+(4)))", false},  // nesting left to the parser's own bound
       {"10/4", false},
       {"2^3", false},
