@@ -284,6 +284,11 @@ VarEntry* TVars::FindVar(std::string_view key, TVarStringList** store) {
 }
 
 std::uint8_t TVars::VarType(std::string_view name) {
+  // Only read: the name's own text serves as the key.
+  if (const auto simple = SimpleVarKey(name)) {
+    const VarEntry* e = FindVar(*simple);
+    return e ? e->Type() : std::uint8_t{vtUndefined};
+  }
   TScratchBuffers::Lease key(scratch_);
   VariableKeyInto(name, *key);
   const VarEntry* e = FindVar(*key);
