@@ -6,6 +6,7 @@
 // A removal shifts the entries behind it back, so no markers of removed
 // entries pile up.
 #include <cstddef>
+#include <limits>
 #include <list>
 #include <string_view>
 #include <vector>
@@ -47,7 +48,9 @@ class TVarNameIndex {
 
   // The low bits of the hash pick the slot; the high bits are folded in so
   // that names differing only in their first letters spread as well.
-  std::size_t Home(std::size_t hash) const { return (hash ^ (hash >> 32)) & mask_; }
+  std::size_t Home(std::size_t hash) const {
+    return (hash ^ (hash >> (std::numeric_limits<std::size_t>::digits / 2))) & mask_;
+  }
   void Grow();
   void RemoveSlot(std::size_t hole);
 

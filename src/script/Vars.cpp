@@ -261,7 +261,9 @@ std::string TVars::GetVar(std::string_view name) {
 }
 
 void TVars::GetVarInto(std::string_view name, std::string& out) {
-  if (const auto key = SimpleVarKey(name)) {
+  // (A name viewing `out` itself goes the long way, which copies it first.)
+  const bool insideOut = name.data() >= out.data() && name.data() < out.data() + out.size();
+  if (const auto key = SimpleVarKey(name); key && !insideOut) {
     out.clear();
     Clock clock{host_};
     AppendValue(*key, out, clock);

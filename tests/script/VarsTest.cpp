@@ -75,6 +75,9 @@ TEST_F(VarsTest, SimpleNamesGiveTheKeyOfTheGeneralRoute) {
       {"[]", false},      {"[Arr[i]]", false}, {"Arr[i]", false}, {"[x]]", false},     {"[[x]", false},
       {" [x]", false},    {"a]]", false},      {"[[]]", false},
   };
+  std::string both = "[i]";
+  vars.GetVarInto(both, both);  // the name read from the very text it is written to
+  EXPECT_EQ(both, "3");
   for (const Case& c : cases) {
     const auto key = SimpleVarKey(c.name);
     EXPECT_EQ(key.has_value(), c.simple) << c.name;
