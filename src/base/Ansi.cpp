@@ -9,7 +9,7 @@ namespace {
 struct CaseTables {
   std::array<unsigned char, 256> upper{};
   std::array<unsigned char, 256> lower{};
-  CaseTables() {
+  constexpr CaseTables() {
     for (int i = 0; i < 256; ++i) {
       upper[i] = static_cast<unsigned char>(i);
       lower[i] = static_cast<unsigned char>(i);
@@ -28,10 +28,19 @@ struct CaseTables {
   }
 };
 
-const CaseTables& Tables() {
-  static const CaseTables tables;
-  return tables;
-}
+// Built at compile time: the case rules sit on the hottest paths (variable
+// lookup, every math text), where a guarded function-local static costs a
+// check per character.
+constexpr CaseTables kCaseTables;
+
+constexpr const CaseTables& Tables() { return kCaseTables; }
+
+}  // namespace
+
+// Constant-initialised from the table above: no start-up order to mind.
+const std::array<unsigned char, 256> kAnsiUpper = kCaseTables.upper;
+
+namespace {
 
 // 0x80..0x9F; the five holes map to the C1 control of the same value, so every
 // byte survives a round trip.
@@ -101,13 +110,6 @@ int AnsiCompareText(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
-bool AnsiSameText(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  const auto& t = Tables().upper;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])]) return false;
-  return true;
-}
 
 bool AnsiStartsWithText(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && AnsiSameText(text.substr(0, prefix.size()), prefix);
@@ -121,15 +123,6 @@ std::size_t AnsiFindText(std::string_view text, std::string_view needle, std::si
   return std::string_view::npos;
 }
 
-std::size_t AnsiHashText(std::string_view text) {
-  const auto& t = Tables().upper;
-  std::uint64_t h = 1469598103934665603ull;  // FNV-1a
-  for (char c : text) {
-    h ^= t[static_cast<unsigned char>(c)];
-    h *= 1099511628211ull;
-  }
-  return static_cast<std::size_t>(h);
-}
 
 char32_t AnsiCharToUnicode(unsigned char c) {
   if (c >= 0x80 && c < 0xA0) return kHigh[c - 0x80];
@@ -137,6 +130,10 @@ char32_t AnsiCharToUnicode(unsigned char c) {
 }
 
 std::string AnsiToUtf8(std::string_view ansi) {
+  // Names and most texts are plain ASCII, which is its own UTF-8.
+  std::size_t ascii = 0;
+  while (ascii < ansi.size() && static_cast<unsigned char>(ansi[ascii]) < 0x80) ++ascii;
+  if (ascii == ansi.size()) return std::string(ansi);
   std::string out;
   out.reserve(ansi.size() + ansi.size() / 8);
   for (char c : ansi) AppendUtf8(out, AnsiCharToUnicode(static_cast<unsigned char>(c)));

@@ -35,7 +35,7 @@ bool FindWithoutCase(const std::string& folder, std::string_view name, std::stri
 
 }  // namespace
 
-std::string HostPath(std::string_view ansiName) {
+std::string DirectHostPath(std::string_view ansiName) {
   std::string name(ansiName);
   // A drive ("C:") has no meaning here: the path continues from the root.
   if (name.size() >= 2 && name[1] == ':' &&
@@ -43,7 +43,11 @@ std::string HostPath(std::string_view ansiName) {
     name.erase(0, 2);
   for (char& c : name)
     if (c == '\\') c = '/';
-  std::string direct = AnsiToUtf8(name);
+  return AnsiToUtf8(name);
+}
+
+std::string HostPath(std::string_view ansiName) {
+  std::string direct = DirectHostPath(ansiName);
   if (direct.empty() || Exists(direct)) return direct;
 
   // Walk the components, correcting the case of each one that exists only in

@@ -13,6 +13,9 @@ namespace orv {
 // Windows-1252 stored name -> UTF-8 path for the file system. Components that
 // do not exist (a file about to be created) are kept as written.
 std::string HostPath(std::string_view ansiName);
+// The first step of HostPath: the name mapped as written, without looking at
+// the disk. HostPath gives exactly this whenever it exists.
+std::string DirectHostPath(std::string_view ansiName);
 // UTF-8 path from the file system -> Windows-1252 text for scripts.
 std::string AnsiFromHostPath(std::string_view hostPath);
 // A folder handed to scripts: Windows-1252, ending with "/".

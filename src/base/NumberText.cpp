@@ -51,9 +51,35 @@ bool Normalise(std::string_view text, char decimalSymbol, std::string& out) {
   return i == n;
 }
 
+// Blanks, an optional sign, at most fifteen digits, blanks: the usual whole
+// number (a loop counter, a position), read without the copy and the library
+// conversion. Every such value is exact in a double, so the result is the one
+// the conversion gives, -0 included; whatever else is left to it.
+constexpr std::size_t kShortWholeDigits = 15;
+bool ReadShortWhole(std::string_view text, double& value) {
+  std::size_t i = 0, n = text.size();
+  while (i < n && text[i] == ' ') ++i;
+  while (n > i && text[n - 1] == ' ') --n;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i == n || n - i > kShortWholeDigits) return false;
+  std::int64_t whole = 0;
+  for (; i < n; ++i) {
+    if (!IsDigit(text[i])) return false;
+    whole = whole * 10 + (text[i] - '0');
+  }
+  value = static_cast<double>(whole);
+  if (negative) value = -value;
+  return true;
+}
+
 }  // namespace
 
 std::optional<double> ReadNumber(std::string_view text, char decimalSymbol) {
+  if (double whole = 0; ReadShortWhole(text, whole)) return whole;
   thread_local std::string buffer;
   if (!Normalise(text, decimalSymbol, buffer)) return std::nullopt;
   double value = 0;

@@ -82,6 +82,14 @@ std::string_view LinesText(std::string_view value, DocumentTextStore& store) {
 }
 
 std::string_view VariableNameText(std::string_view value, DocumentTextStore& store) {
+  // A plain name is bracketed straight into the store.
+  if (const auto key = SimpleVarKey(value)) {
+    char* const out = store.Allocate(key->size() + 2);
+    out[0] = '[';
+    std::memcpy(out + 1, key->data(), key->size());
+    out[key->size() + 1] = ']';
+    return {out, key->size() + 2};
+  }
   thread_local std::string name;  // reused: a name per bound object adds up
   NormalizeVarNameInto(value, name);
   return store.Keep(name);

@@ -119,7 +119,8 @@ std::string_view TActionEval::RawParam(int n) const {
 const std::string& TActionEval::PrepareParam(int n, std::uint8_t type, bool currencyMode, bool evaluate) {
   if (n < 1 || n > paramCount_) return kEmptyText;
   const auto i = static_cast<std::size_t>(n - 1);
-  literal_[i] = PrepareParameter(RawParam(n), type, currencyMode, evaluate, params_[i]);
+  const bool hasReference = line_ && n <= line_->ParamCount && line_->HasReference(n);
+  literal_[i] = PrepareParameter(RawParam(n), hasReference, type, currencyMode, evaluate, params_[i]);
   return params_[i];
 }
 

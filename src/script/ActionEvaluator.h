@@ -111,6 +111,10 @@ class TActionEval {
   TActionEval(TScriptEngine& engine, std::shared_ptr<const TCompiledScript> script, std::uint8_t options,
               std::uint8_t source, int objectType, std::string_view sourceName);
 
+  // PrepareParameter for a text whose "[" was looked for already (the
+  // compiled line knows it of every parameter).
+  bool PrepareParameter(std::string_view text, bool hasReference, std::uint8_t type, bool currencyMode,
+                        bool evaluate, std::string& out);
   void RunLines();
   void HandleCommandLine();
   void Dispatch(int id);

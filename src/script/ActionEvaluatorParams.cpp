@@ -28,7 +28,11 @@ bool HasDrivePart(std::string_view name) {
 
 bool TActionEval::PrepareParameter(std::string_view text, std::uint8_t type, bool currencyMode, bool evaluate,
                                    std::string& out) {
-  const bool hasReference = text.find('[') != std::string_view::npos;
+  return PrepareParameter(text, text.find('[') != std::string_view::npos, type, currencyMode, evaluate, out);
+}
+
+bool TActionEval::PrepareParameter(std::string_view text, bool hasReference, std::uint8_t type, bool currencyMode,
+                                   bool evaluate, std::string& out) {
   const bool fileType = type == ptFileName || type == ptDataFile || type == ptFileName2;
   if (!hasReference) {
     out.assign(text);

@@ -7,6 +7,7 @@
 #include "script/MathRounding.h"
 #include "script/MathTextPreparation.h"
 #include "script/MathTokenizer.h"
+#include "script/MathWholeExpression.h"
 #include "script/NumberFormat.h"
 
 namespace orv {
@@ -85,6 +86,13 @@ MathOutcome ParseMath(std::string_view prepared, long double& value) {
 
 int EvaluateMath(std::string_view text, int decimals, bool currencyMode, const NumberSettings& settings,
                  std::string& result) {
+  // Whole-number sums and products, the bulk of script arithmetic, skip the
+  // preparation copy, the table-driven parser and the digit scaling.
+  if (std::int64_t whole = 0; !currencyMode && EvaluateWholeExpression(text, settings.decimalSymbol, whole)) {
+    result.clear();
+    AppendFormattedWhole(whole, decimals, settings.decimalSymbol, result);
+    return kMathOk;
+  }
   thread_local std::string prepared;
   PrepareMathText(text, currencyMode, settings, prepared);
   RoundToNearestGuard nearest;

@@ -217,4 +217,24 @@ std::string FormatNumber(long double value, int decimals, char decimalSymbol) {
   return out;
 }
 
+void AppendFormattedWhole(std::int64_t value, int decimals, char decimalSymbol, std::string& out) {
+  // Sign, up to 19 digits, point, 18 decimals.
+  char buffer[48];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  if (decimals > 0) {
+    const int zeros = decimals > kMaxFixedDecimals ? kMaxFixedDecimals : decimals;
+    for (int i = 0; i < zeros; ++i) *--p = '0';
+    *--p = decimalSymbol;
+  }
+  // Negated in unsigned arithmetic so that no value overflows.
+  std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  do {
+    *--p = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) *--p = '-';
+  out.append(p, end);
+}
+
 }  // namespace orv

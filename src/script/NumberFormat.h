@@ -2,6 +2,7 @@
 // How the engine writes a computed number: eighteen significant digits taken
 // from the value rounded to double precision, in a general or a fixed format,
 // with the decimal symbol in force. Nothing here consults the C locale.
+#include <cstdint>
 #include <string>
 
 namespace orv {
@@ -27,5 +28,8 @@ SignificantDigits SignificantDigitsOf(long double magnitude);
 // format. Infinities and NaN are "INF", "-INF" and "NAN" in both.
 void AppendFormattedNumber(long double value, int decimals, char decimalSymbol, std::string& out);
 std::string FormatNumber(long double value, int decimals, char decimalSymbol);
+// The same text for a whole number within 2^53 (where the double holds it
+// exactly), written without the floating-point detour.
+void AppendFormattedWhole(std::int64_t value, int decimals, char decimalSymbol, std::string& out);
 
 }  // namespace orv

@@ -37,6 +37,9 @@ class TVarChangeNotifier {
   void Notify(std::string_view bracketName, std::string_view value);
   void NotifyAllCleared();
   std::size_t SubscriptionCount() const;
+  // False when no receiver listens at all: assignments then skip building
+  // the notification.
+  bool HasReceivers() const { return !byName_.empty() || !all_.empty(); }
 
  private:
   static std::string KeyOf(std::string_view name);

@@ -26,4 +26,13 @@ std::string NormalizeVarName(std::string_view text) {
   return out;
 }
 
+std::optional<std::string_view> SimpleVarKey(std::string_view name) {
+  if (!name.empty() && name.front() == '[') name.remove_prefix(1);
+  if (!name.empty() && name.back() == ']') name.remove_suffix(1);
+  if (name.empty()) return std::nullopt;
+  for (char c : name)
+    if (c == '[' || c == ']') return std::nullopt;
+  return name;
+}
+
 }  // namespace orv

@@ -3,13 +3,13 @@
 namespace orv {
 
 VarEntry* TVarStringList::Find(std::string_view name) {
-  const auto it = index_.find(name);
-  return it == index_.end() ? nullptr : &*it->second;
+  const auto* at = index_.Find(name);
+  return at ? &**at : nullptr;
 }
 
 const VarEntry* TVarStringList::Find(std::string_view name) const {
-  const auto it = index_.find(name);
-  return it == index_.end() ? nullptr : &*it->second;
+  const auto* at = index_.Find(name);
+  return at ? &**at : nullptr;
 }
 
 VarEntry& TVarStringList::Append(std::string_view name, std::string_view value,
@@ -18,25 +18,25 @@ VarEntry& TVarStringList::Append(std::string_view name, std::string_view value,
   entry.Name = name;
   entry.Value = value;
   entry.Info = std::move(info);
-  index_.emplace(std::string_view(entry.Name), std::prev(entries_.end()));
+  index_.Insert(std::prev(entries_.end()));
   return entry;
 }
 
 void TVarStringList::Erase(const VarEntry& entry) {
-  const auto it = index_.find(std::string_view(entry.Name));
-  if (it == index_.end() || &*it->second != &entry) return;
-  const iterator node = it->second;
-  index_.erase(it);
+  const auto* at = index_.Find(entry.Name);
+  if (!at || &**at != &entry) return;
+  const iterator node = *at;
+  index_.Erase(entry.Name, &entry);
   entries_.erase(node);
 }
 
 TVarStringList::iterator TVarStringList::Erase(iterator it) {
-  index_.erase(std::string_view(it->Name));
+  index_.Erase(it->Name);
   return entries_.erase(it);
 }
 
 void TVarStringList::Clear() {
-  index_.clear();
+  index_.Clear();
   entries_.clear();
 }
 

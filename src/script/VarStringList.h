@@ -8,36 +8,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
-#include "base/Ansi.h"
+#include "script/VarEntry.h"
+#include "script/VarNameIndex.h"
 
 namespace orv {
-
-enum VarTypeCode : std::uint8_t {
-  vtUndefined = 0,
-  vtString = 1,
-  vtInteger = 2,
-  vtCurrency = 3,
-  vtDecimal = 4,
-  vtBoolean = 5,
-  vtDate = 6
-};
-
-// Attached to typed variables and to every variable DefineVar creates in a
-// local store.
-struct TGenericVarInfo {
-  std::uint8_t VarType = vtUndefined;
-  std::string Format;  // decimals or date format as DefineVar received it
-};
-
-struct VarEntry {
-  std::string Name;   // without brackets
-  std::string Value;  // may hold "=", CR, LF and NUL bytes
-  std::unique_ptr<TGenericVarInfo> Info;
-
-  std::uint8_t Type() const { return Info ? Info->VarType : std::uint8_t{vtUndefined}; }
-};
 
 class TVarStringList {
  public:
@@ -70,8 +45,8 @@ class TVarStringList {
 
  private:
   std::list<VarEntry> entries_;
-  // Keys view the entries' own names: list nodes never move.
-  std::unordered_map<std::string_view, iterator, AnsiCaseHash, AnsiCaseEqual> index_;
+  // Slots refer to the entries' own names: list nodes never move.
+  TVarNameIndex index_;
 };
 
 }  // namespace orv

@@ -55,6 +55,14 @@ std::string ProgramPath() {
 
 std::string_view DateFormatOrDefault(std::string_view format) { return format.empty() ? "Default" : format; }
 
+// The first "[" or "]" from `pos`, or npos: one pass, where the library's
+// find_first_of tries each character against the set with a call.
+std::size_t FindBracket(std::string_view text, std::size_t pos) {
+  for (; pos < text.size(); ++pos)
+    if (text[pos] == '[' || text[pos] == ']') return pos;
+  return std::string_view::npos;
+}
+
 }  // namespace
 
 struct TVars::Clock {
@@ -102,7 +110,7 @@ void TVars::Substitute(std::string_view text, std::string& out, bool emptyAsZero
                        Clock& clock) {
   std::size_t pos = 0;
   while (pos < text.size()) {
-    const std::size_t mark = text.find_first_of("[]", pos);
+    const std::size_t mark = FindBracket(text, pos);
     if (mark == std::string_view::npos) {
       out.append(text.substr(pos));
       return;
@@ -120,9 +128,22 @@ bool TVars::ReadReference(std::string_view text, std::size_t& pos, std::string& 
     pos = text.size();
     return false;
   }
+  // The usual reference names no other one: its name is read in place.
+  if (const std::size_t mark = FindBracket(text, pos);
+      mark != std::string_view::npos && mark > pos && text[mark] == ']') {
+    const std::string_view name = text.substr(pos, mark - pos);
+    pos = mark + 1;
+    const std::size_t before = out.size();
+    if (outermost && keepNames)
+      out.append(name);
+    else
+      AppendValue(name, out, clock);
+    if (emptyAsZero && out.size() == before) out.push_back('0');
+    return true;
+  }
   TScratchBuffers::Lease name(scratch_);
   while (pos < text.size()) {
-    const std::size_t mark = text.find_first_of("[]", pos);
+    const std::size_t mark = FindBracket(text, pos);
     if (mark == std::string_view::npos) break;
     name->append(text.substr(pos, mark - pos));
     pos = mark + 1;
@@ -222,6 +243,10 @@ void TVars::AppendSystemValue(SystemVar var, TDateTime now, std::string& out) {
 // --- Names and lookup ------------------------------------------------------
 
 void TVars::VariableKeyInto(std::string_view name, std::string& out) {
+  if (const auto key = SimpleVarKey(name)) {
+    out.assign(*key);
+    return;
+  }
   TScratchBuffers::Lease normalized(scratch_);
   NormalizeVarNameInto(name, *normalized);
   out.clear();
@@ -236,6 +261,14 @@ std::string TVars::GetVar(std::string_view name) {
 }
 
 void TVars::GetVarInto(std::string_view name, std::string& out) {
+  // (A name viewing `out` itself goes the long way, which copies it first.)
+  const bool insideOut = name.data() >= out.data() && name.data() < out.data() + out.size();
+  if (const auto key = SimpleVarKey(name); key && !insideOut) {
+    out.clear();
+    Clock clock{host_};
+    AppendValue(*key, out, clock);
+    return;
+  }
   TScratchBuffers::Lease normalized(scratch_);
   NormalizeVarNameInto(name, *normalized);
   SubstituteVarsInto(*normalized, out);
@@ -253,6 +286,11 @@ VarEntry* TVars::FindVar(std::string_view key, TVarStringList** store) {
 }
 
 std::uint8_t TVars::VarType(std::string_view name) {
+  // Only read: the name's own text serves as the key.
+  if (const auto simple = SimpleVarKey(name)) {
+    const VarEntry* e = FindVar(*simple);
+    return e ? e->Type() : std::uint8_t{vtUndefined};
+  }
   TScratchBuffers::Lease key(scratch_);
   VariableKeyInto(name, *key);
   const VarEntry* e = FindVar(*key);
@@ -260,6 +298,7 @@ std::uint8_t TVars::VarType(std::string_view name) {
 }
 
 void TVars::NotifyChanged(std::string_view key, std::string_view value) {
+  if (!notifier_.HasReceivers()) return;
   // Copies: a receiver may change the variable (and so the stored text)
   // while the notification is under way.
   TScratchBuffers::Lease name(scratch_);

@@ -32,6 +32,47 @@ TEST(NumberText, ReadsWithTheDecimalSymbolInForce) {
   }
 }
 
+TEST(NumberText, ShortWholeNumbersAndTheirNeighbours) {
+  // Whole numbers of up to fifteen digits take a shorter way than the
+  // library conversion; the rows around that bound and the near misses must
+  // read as before, whatever the decimal symbol.
+  struct Case {
+    const char* text;
+    char symbol;
+    bool ok;
+    double value;
+  } cases[] = {
+      {"0", '.', true, 0},
+      {"+0", '.', true, 0},
+      {" 42 ", ',', true, 42},
+      {"+5 ", '.', true, 5},
+      {"007", '.', true, 7},
+      {"999999999999999", '.', true, 999999999999999.0},
+      {"-999999999999999", '.', true, -999999999999999.0},
+      {"1000000000000000", '.', true, 1e15},
+      {"9007199254740993", '.', true, 9007199254740992.0},  // correctly rounded
+      {"- 5", '.', false, 0},
+      {"5-", '.', false, 0},
+      {"+-1", '.', false, 0},
+      {"1 2", '.', false, 0},
+      {"1 2", ' ', true, 1.2},
+      {"-5", '-', true, -5},
+      {"12", '2', true, 12},
+      {"12.", '.', true, 12},
+  };
+  for (const auto& c : cases) {
+    const auto v = ReadNumber(c.text, c.symbol);
+    ASSERT_EQ(v.has_value(), c.ok) << c.text << " symbol " << c.symbol;
+    if (c.ok) {
+      EXPECT_EQ(*v, c.value) << c.text << " symbol " << c.symbol;
+    }
+  }
+  const auto negativeZero = ReadNumber(" -0 ", '.');
+  ASSERT_TRUE(negativeZero.has_value());
+  EXPECT_EQ(*negativeZero, 0.0);
+  EXPECT_TRUE(std::signbit(*negativeZero));
+}
+
 TEST(NumberText, TruncatesTowardZero) {
   struct Case {
     const char* text;

@@ -7,6 +7,7 @@
 #include "base/HostPath.h"
 #include "script/HeadlessVarHost.h"
 #include "script/PlatformValues.h"
+#include "script/VarNames.h"
 
 namespace orv {
 namespace {
@@ -59,6 +60,31 @@ TEST_F(VarsTest, SubstitutionEdgeCases) {
   EXPECT_EQ(vars.SubstituteVars("[Arr[i]]", false, true), "Arr3");
   EXPECT_EQ(vars.GetVar("Arr[i]"), "third");
   EXPECT_EQ(vars.GetVar("[Arr[i]"), "third");
+}
+
+TEST_F(VarsTest, SimpleNamesGiveTheKeyOfTheGeneralRoute) {
+  // Lookups of names without nested references skip normalising and
+  // substituting; the key must be the one that route gives.
+  vars.SetVar("i", "3");
+  struct Case {
+    const char* name;
+    bool simple;
+  } cases[] = {
+      {"Count", true},    {"[Count]", true},   {"[Count", true},  {"Count]", true},    {"[ a b ]", true},
+      {"[#65]", true},    {"x=y", true},       {"", false},       {"[", false},        {"]", false},
+      {"[]", false},      {"[Arr[i]]", false}, {"Arr[i]", false}, {"[x]]", false},     {"[[x]", false},
+      {" [x]", false},    {"a]]", false},      {"[[]]", false},
+  };
+  std::string both = "[i]";
+  vars.GetVarInto(both, both);  // the name read from the very text it is written to
+  EXPECT_EQ(both, "3");
+  for (const Case& c : cases) {
+    const auto key = SimpleVarKey(c.name);
+    EXPECT_EQ(key.has_value(), c.simple) << c.name;
+    if (key) {
+      EXPECT_EQ(*key, vars.SubstituteVars(NormalizeVarName(c.name), false, true)) << c.name;
+    }
+  }
 }
 
 TEST_F(VarsTest, CharacterZeroStaysInsideTheText) {

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "base/ErrorText.h"
+#include "base/HostPath.h"
 #include "base/TextForms.h"
 #include "commands/files/FileErrorText.h"
 #include "commands/files/ReplacingFile.h"
@@ -32,6 +33,11 @@ class FileDescriptor {
     fd_ = fd;
   }
   int Get() const { return fd_; }
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
 
  private:
   int fd_;
@@ -132,8 +138,50 @@ std::vector<std::string> SplitDataLines(std::string_view content) {
   return lines;
 }
 
+namespace {
+
+// Reads on from line `number`, where `reader` stands, to `line`; keeps the
+// cache in step.
+std::string ReadOn(TTextLineReader& reader, std::int64_t number, std::int64_t line, std::string& value) {
+  for (; number < line; ++number) {
+    if (!reader.SkipLine()) break;
+  }
+  bool found = number == line && reader.ReadLine(value);
+  if (const int error = reader.Error()) {
+    ClearReadCache();
+    value.clear();
+    return FileErrnoText(error);
+  }
+  if (!found) {
+    value.clear();
+    ClearReadCache();
+    return {};
+  }
+  if (value.find('|') != std::string::npos) value = BarsToLineBreaks(value);
+  if (reader.AtEnd())
+    ClearReadCache();
+  else
+    MarkDataFileRead(line + 1, reader.Offset());
+  return {};
+}
+
+// The cached reader when the path `st` describes is the cached file,
+// unchanged, and `line` lies ahead.
+TTextLineReader* Resume(const std::string& hostPath, std::int64_t line, std::int64_t& number) {
+  struct stat st {};
+  if (::stat(hostPath.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return nullptr;
+  return ResumeDataFileRead(hostPath, st, line, number);
+}
+
+}  // namespace
+
 std::string ReadDataFile(const std::string& hostPath, std::int64_t line, std::string& value) {
   value.clear();
+  // Reading on from where the last read stopped needs no opening: the path
+  // is checked to name the same, unchanged file, and the kept reader goes on.
+  std::int64_t number = 1;
+  if (line >= 1)
+    if (TTextLineReader* reader = Resume(hostPath, line, number)) return ReadOn(*reader, number, line, value);
   FileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.Get() < 0) return FileErrnoText(errno);
   if (line < 1) {
@@ -146,30 +194,27 @@ std::string ReadDataFile(const std::string& hostPath, std::int64_t line, std::st
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return FileErrnoText(errno);
   if (S_ISDIR(st.st_mode)) return FileErrnoText(EISDIR);
+  return ReadOn(StartDataFileRead(hostPath, st, fd.Release()), 1, line, value);
+}
 
-  std::int64_t number = 1, offset = 0;
-  ResumeDataFileRead(hostPath, st, line, number, offset);
-  TTextLineReader reader(fd.Get(), offset);
-  for (; number < line; ++number) {
-    if (!reader.SkipLine()) break;
+std::string ReadDataFileNamed(std::string_view name, std::int64_t line, std::string& value) {
+  const ReadCacheRec& cache = ReadCacheState();
+  if (line >= 1 && cache.NextLine != 0 && !cache.Name.empty() && cache.Name == name) {
+    // The path exists (the stat in Resume finds it), so HostPath would give
+    // it unchanged.
+    std::int64_t number = 1;
+    thread_local std::string path;  // Resume may clear the cache's own copy
+    path = cache.Path;
+    if (TTextLineReader* reader = Resume(path, line, number)) {
+      value.clear();
+      return ReadOn(*reader, number, line, value);
+    }
   }
-  bool found = number == line && reader.ReadLine(value);
-  if (reader.Error()) {
-    ClearReadCache();
-    value.clear();
-    return FileErrnoText(reader.Error());
-  }
-  if (!found) {
-    value.clear();
-    ClearReadCache();
-    return {};
-  }
-  value = BarsToLineBreaks(value);
-  if (reader.AtEnd())
-    ClearReadCache();
-  else
-    RememberDataFileRead(hostPath, st, line + 1, reader.Offset());
-  return {};
+  const std::string hostPath = HostPath(name);
+  std::string error = ReadDataFile(hostPath, line, value);
+  if (ReadCacheState().NextLine != 0 && ReadCacheState().Path == hostPath && hostPath == DirectHostPath(name))
+    NameDataFileRead(name);
+  return error;
 }
 
 std::int64_t CountDataFileLines(const std::string& hostPath) {

@@ -21,6 +21,10 @@ std::vector<std::string> SplitDataLines(std::string_view content);
 // FileRead: `line` below 1 gives the whole file's bytes; line n gives that
 // line with every "|" as CR LF, or empty past the end.
 std::string ReadDataFile(const std::string& hostPath, std::int64_t line, std::string& value);
+// The same for a stored name (Windows form, as HostPath takes it). Reading
+// on line by line, the name is not mapped again while the path it gave
+// still names the cached, unchanged file.
+std::string ReadDataFileNamed(std::string_view name, std::int64_t line, std::string& value);
 // FileLen: the lines counted before the end or the first error.
 std::int64_t CountDataFileLines(const std::string& hostPath);
 // FileWrite, FileInsLine, FileDelLine: `line` kWholeFile replaces the whole

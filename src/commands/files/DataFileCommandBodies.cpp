@@ -36,8 +36,11 @@ void Change(TActionEval& eval, DataFileChange change, std::int64_t line, std::st
 }
 
 void FileReadBody(TActionEval& eval) {
-  std::string value;
-  const std::string error = ReadDataFile(DataFilePath(eval), LineParam(eval, false), value);
+  // Reused: a line-by-line read allocates nothing once it has met its
+  // longest line.
+  thread_local std::string value;
+  const std::string error =
+      ReadDataFileNamed(ResolvePublicationPath(eval.Vars(), eval.Param(1)), LineParam(eval, false), value);
   eval.Vars().SetVar(eval.Param(3), value);
   eval.Vars().SetLastError(error);
 }

@@ -20,7 +20,10 @@ std::string ResolvePublicationPath(std::string_view name, std::string_view pubDi
 }
 
 std::string ResolvePublicationPath(TVars& vars, std::string_view name) {
-  return ResolvePublicationPath(name, vars.GetVar("PubDir"), vars.GetVar("PubDrive"));
+  // Only the folder the name needs is asked for.
+  if (name.empty() || HasDriveOrShare(name)) return std::string(name);
+  if (ExtractFilePath(name).empty()) return ResolvePublicationPath(name, vars.GetVar("PubDir"), {});
+  return ResolvePublicationPath(name, {}, vars.GetVar("PubDrive"));
 }
 
 }  // namespace orv

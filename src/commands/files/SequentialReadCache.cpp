@@ -1,5 +1,7 @@
 #include "commands/files/SequentialReadCache.h"
 
+#include <unistd.h>
+
 namespace orv {
 namespace {
 
@@ -8,42 +10,68 @@ ReadCacheRec& Cache() {
   return cache;
 }
 
+bool SameTime(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec; }
+
 bool SameFile(const ReadCacheRec& c, const struct stat& st) {
   return c.Device == st.st_dev && c.Inode == st.st_ino && c.Size == st.st_size &&
-         c.Modified.tv_sec == st.st_mtim.tv_sec && c.Modified.tv_nsec == st.st_mtim.tv_nsec;
+         SameTime(c.Modified, st.st_mtim) && SameTime(c.Changed, st.st_ctim);
 }
 
 }  // namespace
 
-bool ResumeDataFileRead(const std::string& hostPath, const struct stat& st, std::int64_t line,
-                        std::int64_t& nextLine, std::int64_t& offset) {
-  const ReadCacheRec& c = Cache();
-  if (c.NextLine == 0 || c.Path != hostPath || line < c.NextLine || !SameFile(c, st)) {
+TTextLineReader* ResumeDataFileRead(const std::string& hostPath, const struct stat& st, std::int64_t line,
+                                    std::int64_t& nextLine) {
+  ReadCacheRec& c = Cache();
+  if (c.NextLine == 0 || !c.Reader || c.Path != hostPath || line < c.NextLine || !SameFile(c, st)) {
     ClearReadCache();
-    return false;
+    return nullptr;
   }
   nextLine = c.NextLine;
-  offset = c.Offset;
-  return true;
+  return &*c.Reader;
 }
 
-void RememberDataFileRead(const std::string& hostPath, const struct stat& st, std::int64_t nextLine,
-                          std::int64_t offset) {
+TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct stat& st, int fd) {
+  ClearReadCache();
   ReadCacheRec& c = Cache();
   c.Path = hostPath;
-  c.NextLine = nextLine;
-  c.Offset = offset;
+  c.NextLine = 1;
+  c.Offset = 0;
   c.Device = st.st_dev;
   c.Inode = st.st_ino;
   c.Size = st.st_size;
   c.Modified = st.st_mtim;
+  c.Changed = st.st_ctim;
+  c.Fd = fd;
+  return c.Reader.emplace(fd, 0);
 }
+
+void MarkDataFileRead(std::int64_t nextLine, std::int64_t offset) {
+  ReadCacheRec& c = Cache();
+  c.NextLine = nextLine;
+  c.Offset = offset;
+}
+
+void NameDataFileRead(std::string_view name) { Cache().Name = name; }
 
 void DropReadCache(const std::string& hostPath) {
   if (Cache().Path == hostPath) ClearReadCache();
 }
 
-void ClearReadCache() { Cache() = ReadCacheRec{}; }
+void ClearReadCache() {
+  ReadCacheRec& c = Cache();
+  c.Reader.reset();
+  if (c.Fd >= 0) ::close(c.Fd);
+  c.Fd = -1;
+  c.Path.clear();
+  c.Name.clear();
+  c.NextLine = 0;
+  c.Offset = 0;
+  c.Device = 0;
+  c.Inode = 0;
+  c.Size = 0;
+  c.Modified = {};
+  c.Changed = {};
+}
 
 const ReadCacheRec& ReadCacheState() { return Cache(); }
 

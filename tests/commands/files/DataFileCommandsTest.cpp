@@ -141,6 +141,51 @@ TEST_F(ReadCacheTest, AnEditKeepingTheModificationTimeIsNoticed) {
   EXPECT_EQ(Var("B"), "XYZ");
 }
 
+TEST_F(ReadCacheTest, ASameSizeEditWithTheOldTimesRestoredIsNoticed) {
+  // The cache keeps the file open with what it read ahead; an edit that
+  // keeps size and modification time still moves the change time.
+  const std::string path = dir / "d.txt";
+  Put("d.txt", "aa\r\nbb\r\ncc");
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  Run(R"(FileRead "d.txt" "1" "[A]")");
+  ASSERT_EQ(ReadCacheState().NextLine, 2);
+  WriteBytes(path, "aa\r\nXY\r\ncc");
+  const timespec times[2] = {st.st_atim, st.st_mtim};
+  ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+  Run(R"(FileRead "d.txt" "2" "[B]")");
+  EXPECT_EQ(Var("B"), "XY");
+}
+
+TEST_F(ReadCacheTest, AFileRenamedOverTheReadOneIsReadAfresh) {
+  Put("d.txt", "a1\r\na2\r\na3");
+  Put("new.txt", "b1\r\nb2\r\nb3");
+  Run(R"(FileRead "d.txt" "1" "[A]")");
+  ASSERT_EQ(ReadCacheState().NextLine, 2);
+  ASSERT_EQ(::rename((dir / "new.txt").c_str(), (dir / "d.txt").c_str()), 0);
+  Run(R"(FileRead "d.txt" "2" "[B]")");
+  EXPECT_EQ(Var("B"), "b2");
+  Run(R"(FileRead "d.txt" "3" "[C]")");
+  EXPECT_EQ(Var("C"), "b3");
+}
+
+TEST_F(ReadCacheTest, TheNameIsMappedAgainWhenItsFileMovesToAnotherCase) {
+  // Reading on skips mapping the name only while the path it gave exists.
+  Put("d.txt", "a1\r\na2\r\na3\r\na4");
+  Run(R"(FileRead "d.txt" "1" "[A]")");
+  ASSERT_EQ(ReadCacheState().NextLine, 2);
+  ASSERT_EQ(::rename((dir / "d.txt").c_str(), (dir / "D.TXT").c_str()), 0);
+  Run(R"(FileRead "d.txt" "2" "[B]")");
+  EXPECT_EQ(Var("B"), "a2");
+  EXPECT_EQ(LastError(), "");
+  // Found through another case: every read maps the name again.
+  Run(R"(FileRead "d.txt" "3" "[C]")");
+  EXPECT_EQ(Var("C"), "a3");
+  Put("d.txt", "n1\r\nn2\r\nn3\r\nn4");
+  Run(R"(FileRead "d.txt" "4" "[D]")");
+  EXPECT_EQ(Var("D"), "n4");
+}
+
 TEST_F(CommandScriptTest, FileLenCountsLines) {
   const std::pair<const char*, const char*> cases[] = {
       {"", "0"}, {"a", "1"}, {"a\r\n", "1"}, {"a\r\n\r\n", "2"}, {"a\rb\nc", "3"}};
