@@ -47,10 +47,12 @@ std::optional<int> FieldNumber(const std::vector<std::string>& fields, std::size
   return value;
 }
 
-// One axis brought onto [low, low + extent): the far edge first, then the
-// near one, so a window larger than the desktop keeps its near edge visible.
+// One axis of the saved corner brought onto [low, low + extent): a corner
+// past the far edge puts the window against that edge, one before the near
+// edge puts it on the near edge, so the title bar can always be reached. A
+// window that only reaches over the far edge stays where the user left it.
 int OntoDesktop(int start, int size, int low, int extent) {
-  if (start + size > low + extent) start = low + extent - size;
+  if (start >= low + extent) start = low + extent - size;
   return std::max(start, low);
 }
 

@@ -51,6 +51,8 @@ TEST(WindowPositionStore, SavedTextAndItsRestoreOnTheDesktop) {
       {"10,9000,400,300,0", true, {10, 468, 400, 300}, false},
       {"-300,-50,400,300,0", true, {0, 0, 400, 300}, false},
       {"-32767,5,400,300", true, {0, 5, 400, 300}, false},
+      // Only reaching over the far edges: left where it was.
+      {"900,600,400,300,0", true, {900, 600, 400, 300}, false},
       // Larger than the desktop: its top-left corner stays on it.
       {"-10,-10,2000,900,0", true, {0, 0, 2000, 900}, false},
   };
