@@ -9,6 +9,8 @@
 
 #include "script/ConditionEvaluator.h"
 #include "script/MathParser.h"
+#include "script/MathWholeExpression.h"
+#include "support/GeneralMathText.h"
 #include "support/MapSubstitution.h"
 
 namespace {
@@ -47,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(r.status == orv::kMathOk || r.status == orv::kMathSyntaxError);
   Check(r.status == orv::kMathOk || r.text == "Error");
   Check(!r.text.empty() && r.text.size() < 64);
+  // The whole-number shortcut agrees with the general parser wherever it
+  // takes an expression.
+  if (std::int64_t whole = 0; !currencyMode && orv::EvaluateWholeExpression(text, settings.decimalSymbol, whole))
+    Check(r.text == orv::test::GeneralMathText(text, decimals, settings.decimalSymbol));
   // A written result reads back as itself.
   if (r.status == orv::kMathOk && r.text != "Error" && r.text.find('N') == std::string::npos && decimals < 0 &&
       !currencyMode) {

@@ -10,32 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "script/MathParser.h"
-#include "script/MathRounding.h"
-#include "script/MathTextPreparation.h"
 #include "script/NumberFormat.h"
+#include "support/GeneralMathText.h"
 
 namespace orv {
 namespace {
 
 constexpr int kFormats[] = {kGeneralFormat, 0, 2, 18};
-
-// The general parser alone: "syntax" for a refused text, "Error" for a math
-// error, otherwise the number in the given format.
-std::string GeneralText(std::string_view text, int decimals, char decimalSymbol) {
-  NumberSettings settings;
-  settings.decimalSymbol = decimalSymbol;
-  std::string prepared;
-  PrepareMathText(text, false, settings, prepared);
-  RoundToNearestGuard nearest;
-  long double value = 0;
-  switch (ParseMath(prepared, value)) {
-    case MathOutcome::kValue: return FormatNumber(value, decimals, decimalSymbol);
-    case MathOutcome::kMathError: return "Error";
-    case MathOutcome::kSyntaxError: break;
-  }
-  return "syntax";
-}
 
 // Checks one text; returns whether the whole-number path took it.
 bool AgreesWithGeneralParser(const std::string& text, char decimalSymbol = '.') {
@@ -44,7 +25,7 @@ bool AgreesWithGeneralParser(const std::string& text, char decimalSymbol = '.') 
   for (int decimals : kFormats) {
     std::string fast;
     AppendFormattedWhole(whole, decimals, decimalSymbol, fast);
-    EXPECT_EQ(fast, GeneralText(text, decimals, decimalSymbol)) << '"' << text << "\" decimals " << decimals;
+    EXPECT_EQ(fast, test::GeneralMathText(text, decimals, decimalSymbol)) << '"' << text << "\" decimals " << decimals;
   }
   return true;
 }
