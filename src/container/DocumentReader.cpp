@@ -32,7 +32,7 @@ class DocumentReader {
   DocumentReader(DocumentLineReader& lines, const DocumentReadOptions& options,
                  Publication& publication)
       : lines_(lines), options_(options), publication_(publication),
-        store_(*publication.textStore) {}
+        store_(*publication.textStore), keyStore_(*publication.keyStore) {}
 
   void Run() {
     std::string_view line;
@@ -121,7 +121,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) current_->keys.push_back(Convert(key, value));
+        if (current_) keyStore_.Append(current_->keys, Convert(key, value));
         break;
     }
   }
@@ -133,8 +133,6 @@ class DocumentReader {
     std::vector<PublicationObject>& objects = *levels_.back().objects;
     PublicationObject& object = objects.emplace_back();
     object.type = type;
-    // Objects of one type mostly have as many keys as the last one had.
-    object.keys.reserve(keyCounts_[static_cast<std::size_t>(type)]);
     SetCurrent(&object);
     if (type == kLinkedArticleObjectType) ++publication_.linkedArticleCount;
   }
@@ -225,11 +223,7 @@ class DocumentReader {
     return ConvertKeptDocumentValue(key, value, store_);
   }
 
-  // Remembers how many keys the object that stops being current had.
-  void SetCurrent(PublicationObject* object) {
-    if (current_) keyCounts_[static_cast<std::size_t>(current_->type)] = current_->keys.size();
-    current_ = object;
-  }
+  void SetCurrent(PublicationObject* object) { current_ = object; }
 
   static constexpr std::size_t kNoPage = static_cast<std::size_t>(-1);
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
@@ -238,10 +232,10 @@ class DocumentReader {
   const DocumentReadOptions& options_;
   Publication& publication_;
   DocumentTextStore& store_;
+  KeyValueStore& keyStore_;
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;
-  std::array<std::size_t, kLastObjectType + 1> keyCounts_{};  // by object type
   std::vector<Level> levels_;
   int depth_ = 0;
 };

@@ -1,5 +1,7 @@
 #include "container/PublicationOutline.h"
 
+#include <span>
+
 #include "base/Ansi.h"
 
 namespace orv {
@@ -29,7 +31,7 @@ void WriteKey(const KeyValue& value, int depth, std::string& out) {
   out += '\n';
 }
 
-void WriteKeys(const std::vector<KeyValue>& keys, int depth, std::string& out) {
+void WriteKeys(std::span<const KeyValue> keys, int depth, std::string& out) {
   for (const KeyValue& value : keys) WriteKey(value, depth, out);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -16,7 +17,7 @@ Publication Read(std::string_view document, DocumentReadOptions options = {}) {
   return publication;
 }
 
-std::string KeysOf(const std::vector<KeyValue>& keys) {
+std::string KeysOf(std::span<const KeyValue> keys) {
   std::string out;
   for (const KeyValue& value : keys) {
     if (!out.empty()) out += ';';
