@@ -1,6 +1,8 @@
 #include "container/DocumentReader.h"
 
 #include <array>
+#include <cstdlib>
+#include <span>
 #include <new>
 #include <vector>
 
@@ -35,16 +37,93 @@ class DocumentReader {
         store_(*publication.textStore), keyStore_(*publication.keyStore) {}
 
   void Run() {
+    const DocumentKey* const first = DocumentKeys().data();
     std::string_view line;
     while (lines_.NextLine(line)) {
       const KeyedDocumentLine keyed = LookUpDocumentLine(line);
       if (keyed.value.empty() || !keyed.key) continue;
-      Dispatch(*keyed.key, keyed.value);
+      const DocumentKey& key = *keyed.key;
+      const std::string_view value = keyed.value;
+      // Most lines are an object's property: those are stored here at once,
+      // converted as ConvertKeptDocumentValue does.
+      switch (kSteps.steps[static_cast<std::size_t>(&key - first)]) {
+        case Step::ObjectText:
+          if (current_) Store(key, value, value, 0, false);
+          break;
+        case Step::ObjectNumber:
+          if (current_) Store(key, value, value, ReadNumber(value), false);
+          break;
+        case Step::ObjectStyle:
+          if (current_) Store(key, value, value, ReadNumber(value) & 0x0F, false);
+          break;
+        case Step::ObjectYes:
+          if (current_) Store(key, value, value, 0, document_value::IsYes(value));
+          break;
+        case Step::ObjectLines:
+          if (current_) Store(key, value, document_value::LinesText(value, store_), 0, false);
+          break;
+        case Step::Other:
+          Dispatch(key, value);
+          break;
+      }
     }
     SetCurrent(nullptr);
   }
 
  private:
+  // What a line does, by its key, so the common lines need one decision.
+  enum class Step : std::uint8_t { Other, ObjectText, ObjectNumber, ObjectStyle, ObjectYes, ObjectLines };
+
+  struct StepTable {
+    std::array<Step, 512> steps{};
+  };
+
+  static constexpr Step StepOf(const DocumentKey& key) {
+    if (key.scope != KeyScope::Object || key.role != KeyRole::Plain) return Step::Other;
+    switch (key.type) {
+      case KeyType::String:
+      case KeyType::File:
+      case KeyType::Marker:
+        return Step::ObjectText;
+      case KeyType::Integer:
+      case KeyType::Colour:
+        return Step::ObjectNumber;
+      case KeyType::FontStyle:
+        return Step::ObjectStyle;
+      case KeyType::Boolean:
+        return Step::ObjectYes;
+      case KeyType::Lines:
+        return Step::ObjectLines;
+    }
+    return Step::Other;
+  }
+
+  static StepTable BuildSteps() {
+    StepTable table;
+    const std::span<const DocumentKey> keys = DocumentKeys();
+    if (keys.size() > table.steps.size()) std::abort();
+    for (std::size_t i = 0; i < keys.size(); ++i) table.steps[i] = StepOf(keys[i]);
+    return table;
+  }
+  static inline const StepTable kSteps = BuildSteps();
+
+  static std::int32_t ReadNumber(std::string_view value) {
+    std::int32_t number;
+    if (!document_value::ReadPlainDecimal(value, number)) number = ReadDocumentInteger(value);
+    return number;
+  }
+
+  void Store(const DocumentKey& key, std::string_view raw, std::string_view text,
+             std::int32_t number, bool yes) {
+    KeyValue record;
+    record.key = &key;
+    record.raw = raw;
+    record.text = text;
+    record.number = number;
+    record.yes = yes;
+    keyStore_.Append(current_->keys, record);
+  }
+
   // One open group or container. A section opened where it cannot be (no
   // group or container current, or nested too deep) is still counted so its
   // end closes it, but its children go to the level below.
