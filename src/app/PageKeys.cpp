@@ -25,7 +25,7 @@ void ApplyPageKeys(const PublicationPage& model, TOrvalisBackground& background)
     } else if (name == "PAGEWALLPAPER=") {
       background.SetWallpaperFile(key.Text());
     } else if (name == "SHOWMASTERPAGE=") {
-      background.SetShowMasterPage(key.yes);
+      background.SetShowMasterPage(key.Yes());
     } else if (name == "PGENTERACTION=") {
       background.SetEnterAction(key.Text());
     } else if (name == "PGEXITACTION=") {

@@ -48,19 +48,19 @@ class DocumentReader {
       // converted as ConvertKeptDocumentValue does.
       switch (kSteps.steps[static_cast<std::size_t>(&key - first)]) {
         case Step::ObjectText:
-          if (current_) Store(key, value, value, 0, false);
+          if (current_) Store(key, value, value, 0);
           break;
         case Step::ObjectNumber:
-          if (current_) Store(key, value, value, ReadNumber(value), false);
+          if (current_) Store(key, value, value, ReadNumber(value));
           break;
         case Step::ObjectStyle:
-          if (current_) Store(key, value, value, ReadNumber(value) & 0x0F, false);
+          if (current_) Store(key, value, value, ReadNumber(value) & 0x0F);
           break;
         case Step::ObjectYes:
-          if (current_) Store(key, value, value, 0, document_value::IsYes(value));
+          if (current_) Store(key, value, value, document_value::IsYes(value) ? 1 : 0);
           break;
         case Step::ObjectLines:
-          if (current_) Store(key, value, document_value::LinesText(value, store_), 0, false);
+          if (current_) Store(key, value, document_value::LinesText(value, store_), 0);
           break;
         case Step::Other:
           Dispatch(key, value);
@@ -114,13 +114,12 @@ class DocumentReader {
   }
 
   void Store(const DocumentKey& key, std::string_view raw, std::string_view text,
-             std::int32_t number, bool yes) {
+             std::int32_t number) {
     KeyValue record;
     record.key = &key;
-    record.raw = raw;
-    record.text = text;
     record.number = number;
-    record.yes = yes;
+    record.SetRaw(raw);
+    record.SetText(text);
     keyStore_.Append(current_->keys, record);
   }
 

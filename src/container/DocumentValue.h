@@ -2,6 +2,7 @@
 // One line of the publication document taken apart, and a key's value
 // converted by the key's type.
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -10,20 +11,58 @@
 
 namespace orv {
 
-// A known key with its value. The model keeps all three forms because the
-// consumers differ: most use the converted value, some the text as written.
-// The texts live in the publication's text store.
+// A known key with its value, 32 bytes: documents have about a hundred
+// thousand of them. The model keeps the value as read and as converted
+// because the consumers differ: most use the converted value, some the text
+// as written. The texts live in the publication's text store; a text that
+// differs from the value as read (Lines, variable names) is kept there right
+// after its length.
 struct KeyValue {
   const DocumentKey* key = nullptr;
-  std::string_view raw;     // the value exactly as read
-  std::string_view text;    // Lines: "¶" as CR LF; variable keys: bracketed name;
-                            // every other type: the same as raw
-  std::int32_t number = 0;  // Integer and Colour; Font style keeps its low 4 bits
-  bool yes = false;         // Boolean
+
+ private:
+  // Declared here so the number fills the size's word.
+  const char* raw_ = nullptr;
+  const char* text_ = nullptr;
+  std::uint32_t rawSize_ = 0;
+
+ public:
+  // Integer and Colour; Font style keeps its low 4 bits; Boolean: 1 for "Yes".
+  std::int32_t number = 0;
 
   std::string_view Name() const { return key->name; }
-  std::string_view Text() const { return text; }
+  // The value exactly as read.
+  std::string_view Raw() const { return {raw_, rawSize_}; }
+  // Lines: "¶" as CR LF; variable keys: bracketed name; every other type:
+  // the same as Raw().
+  std::string_view Text() const {
+    if (text_ == raw_) return Raw();
+    std::uint32_t size;
+    std::memcpy(&size, text_ - sizeof size, sizeof size);
+    return {text_, size};
+  }
+  // Boolean keys only.
+  bool Yes() const { return key && key->type == KeyType::Boolean && number != 0; }
+
+  // The value as read, which is also the text until SetConvertedText.
+  // Document values are shorter than 2 GiB, as the document is.
+  void SetRaw(std::string_view raw) {
+    raw_ = text_ = raw.data();
+    rawSize_ = static_cast<std::uint32_t>(raw.size());
+  }
+  // `text` is Raw() itself, or a text made by ConvertedTextRoom.
+  void SetText(std::string_view text) { text_ = text.data(); }
 };
+static_assert(sizeof(KeyValue) <= 32);
+
+// Room in `store` for a converted text of `size` bytes, kept after its length
+// so a KeyValue finds both from one pointer.
+inline char* ConvertedTextRoom(DocumentTextStore& store, std::size_t size) {
+  const auto length = static_cast<std::uint32_t>(size);
+  char* const room = store.Allocate(sizeof length + size);
+  std::memcpy(room, &length, sizeof length);
+  return room + sizeof length;
+}
 
 struct DocumentLine {
   std::string_view key;    // up to and including the first "=", trimmed
@@ -46,7 +85,8 @@ KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
                               DocumentTextStore* store);
 
 namespace document_value {
-// The parts of a conversion that need more than a few instructions.
+// The parts of a conversion that need more than a few instructions. A text
+// they make is kept in the store by ConvertedTextRoom.
 std::string_view LinesText(std::string_view value, DocumentTextStore& store);
 std::string_view VariableNameText(std::string_view value, DocumentTextStore& store);
 
@@ -79,7 +119,7 @@ inline KeyValue ConvertKeptDocumentValue(const DocumentKey& key, std::string_vie
                                          DocumentTextStore& store) {
   KeyValue out;
   out.key = &key;
-  out.raw = out.text = kept;
+  out.SetRaw(kept);
   switch (key.type) {
     case KeyType::Integer:
     case KeyType::Colour:
@@ -90,17 +130,17 @@ inline KeyValue ConvertKeptDocumentValue(const DocumentKey& key, std::string_vie
       break;
     }
     case KeyType::Boolean:
-      out.yes = document_value::IsYes(kept);
+      out.number = document_value::IsYes(kept) ? 1 : 0;
       break;
     case KeyType::Lines:
-      out.text = document_value::LinesText(kept, store);
+      out.SetText(document_value::LinesText(kept, store));
       break;
     case KeyType::Marker:
     case KeyType::String:
     case KeyType::File:
       break;
   }
-  if (key.role == KeyRole::VariableName) out.text = document_value::VariableNameText(kept, store);
+  if (key.role == KeyRole::VariableName) out.SetText(document_value::VariableNameText(kept, store));
   return out;
 }
 

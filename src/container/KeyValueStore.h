@@ -40,8 +40,8 @@ class KeyValueStore {
 
  private:
   static_assert(std::is_trivially_copyable_v<KeyValue> && std::is_trivially_destructible_v<KeyValue>);
-  // 1,536 records of 48 bytes: below the size the C library maps pages for.
-  static constexpr std::size_t kBlockRecords = 1536;
+  // 3,072 records of 32 bytes: below the size the C library maps pages for.
+  static constexpr std::size_t kBlockRecords = 3072;
 
   struct Free {
     void operator()(KeyValue* block) const { ::operator delete(block); }

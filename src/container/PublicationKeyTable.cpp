@@ -50,7 +50,7 @@ std::int32_t PublicationKeyTable::Number(std::string_view key) const {
 
 bool PublicationKeyTable::Yes(std::string_view key) const {
   const KeyValue* value = Find(key);
-  return value && value->yes;
+  return value && value->Yes();
 }
 
 std::string_view PublicationKeyTable::Text(std::string_view key) const {

@@ -27,7 +27,7 @@ void AppendQuoted(std::string_view ansi, std::string& out) {
 void WriteKey(const KeyValue& value, int depth, std::string& out) {
   Indent(depth, out);
   out += value.Name();
-  AppendText(value.key->type == KeyType::Lines ? value.raw : value.Text(), out);
+  AppendText(value.key->type == KeyType::Lines ? value.Raw() : value.Text(), out);
   out += '\n';
 }
 
@@ -42,7 +42,7 @@ void WriteObjects(const std::vector<PublicationObject>& objects, int depth, std:
     out += std::to_string(object.type);
     if (const KeyValue* name = FindKey(object.keys, "NAME=")) {
       out += ' ';
-      AppendQuoted(name->raw, out);
+      AppendQuoted(name->Raw(), out);
     }
     out += '\n';
     WriteKeys(object.keys, depth + 1, out);

@@ -166,10 +166,10 @@ TEST(DocumentReaderTest, ConvertedValuesKeepTheirText) {
   const Publication publication =
       Read("NewPage=A\r\nObjectType=12\r\nVisible=yes\r\nEnabled=1\r\nInitState=$1\r\n");
   const auto& keys = publication.pages[1].objects[0].keys;
-  EXPECT_TRUE(FindKey(keys, "visible=")->yes);
-  EXPECT_FALSE(FindKey(keys, "ENABLED=")->yes);
+  EXPECT_TRUE(FindKey(keys, "visible=")->Yes());
+  EXPECT_FALSE(FindKey(keys, "ENABLED=")->Yes());
   EXPECT_EQ(FindKey(keys, "INITSTATE=")->number, 1);
-  EXPECT_EQ(FindKey(keys, "INITSTATE=")->raw, "$1");
+  EXPECT_EQ(FindKey(keys, "INITSTATE=")->Raw(), "$1");
   EXPECT_EQ(FindKey(keys, "NAME="), nullptr);
 }
 

@@ -50,12 +50,12 @@ TEST(DocumentValueTest, ConvertsByKeyType) {
   };
   const KeyValue lines = convert("OBJACTION=", "A\xB6" "B\xB6");
   EXPECT_EQ(lines.Text(), "A\r\nB\r\n");
-  EXPECT_EQ(lines.raw, "A\xB6" "B\xB6");
+  EXPECT_EQ(lines.Raw(), "A\xB6" "B\xB6");
 
-  EXPECT_TRUE(convert("VISIBLE=", "yes").yes);
-  EXPECT_TRUE(convert("VISIBLE=", "YES").yes);
+  EXPECT_TRUE(convert("VISIBLE=", "yes").Yes());
+  EXPECT_TRUE(convert("VISIBLE=", "YES").Yes());
   for (std::string_view word : {"1", "True", "Yes ", " Yes", "Y"})
-    EXPECT_FALSE(convert("VISIBLE=", word).yes) << word;
+    EXPECT_FALSE(convert("VISIBLE=", word).Yes()) << word;
 
   EXPECT_EQ(convert("FONTSTYLE=", "29").number, 13);  // 0b11101: only the low 4 bits
   const KeyValue colour = convert("PAGECOLOR=", "-2147483643");
@@ -68,7 +68,7 @@ TEST(DocumentValueTest, ConvertsByKeyType) {
   EXPECT_EQ(convert("VARNAME=", "Score").Text(), "[Score]");
   EXPECT_EQ(convert("TITLEVARNAME=", "[Title]").Text(), "[Title]");
   EXPECT_EQ(convert("URLVARNAME=", "Url]").Text(), "[Url]");
-  EXPECT_EQ(convert("VARNAME=", "Score").raw, "Score");
+  EXPECT_EQ(convert("VARNAME=", "Score").Raw(), "Score");
 }
 
 TEST(DocumentValueTest, ValuesAreCopiedIntoTheStore) {
@@ -79,9 +79,9 @@ TEST(DocumentValueTest, ValuesAreCopiedIntoTheStore) {
   const KeyValue text = ConvertDocumentValue(*FindDocumentKey("TEXT="), big, &store);
   line.assign(line.size(), '#');
   for (int i = 0; i < 5000; ++i) ConvertDocumentValue(*FindDocumentKey("NAME="), "filler-text", &store);
-  EXPECT_EQ(action.raw, "GotoPage \"A\"\xB6");
+  EXPECT_EQ(action.Raw(), "GotoPage \"A\"\xB6");
   EXPECT_EQ(action.Text(), "GotoPage \"A\"\r\n");
-  EXPECT_EQ(text.raw, big);
+  EXPECT_EQ(text.Raw(), big);
 }
 
 TEST(DocumentKeysTest, FindsKeysInAnyCaseOnlyWithTheirEqualsSign) {
