@@ -38,8 +38,20 @@ class DocumentReader {
 
   void Run() {
     const DocumentKey* const first = DocumentKeys().data();
-    std::string_view line;
-    while (lines_.NextLine(line)) {
+    // The lines are cut here, a piece of whole lines at a time, with the
+    // cursor in locals; a line that needs more than storing hands the
+    // cursor over to the members, since a menu section reads on by itself.
+    const char* at = cursor_;
+    const char* end = pieceEnd_;
+    for (;;) {
+      if (at >= end) {
+        if (!NextPiece()) break;
+        at = cursor_;
+        end = pieceEnd_;
+      }
+      const char* const lineEnd = DocumentLineReader::FindLineEnd(at, end);
+      const std::string_view line(at, static_cast<std::size_t>(lineEnd - at));
+      at = lineEnd + 2;
       const KeyedDocumentLine keyed = LookUpDocumentLine(line);
       if (keyed.value.empty() || !keyed.key) continue;
       const DocumentKey& key = *keyed.key;
@@ -63,7 +75,11 @@ class DocumentReader {
           if (current_) Store(key, value, document_value::LinesText(value, store_), 0);
           break;
         case Step::Other:
+          cursor_ = at;
+          pieceEnd_ = end;
           Dispatch(key, value);
+          at = cursor_;
+          end = pieceEnd_;
           break;
       }
     }
@@ -190,7 +206,7 @@ class DocumentReader {
   void ObjectKey(const DocumentKey& key, std::string_view value) {
     switch (key.role) {
       case KeyRole::ObjectType:
-        StartObject(ReadDocumentInteger(value));
+        StartObject(ReadNumber(value));
         break;
       case KeyRole::GroupBegin:
         BeginGroup();
@@ -255,12 +271,30 @@ class DocumentReader {
     // Item keys outside a menu section are ignored.
   }
 
+  // The next piece of whole lines into the cursor.
+  bool NextPiece() {
+    std::string_view piece;
+    if (!lines_.NextLines(piece)) return false;
+    cursor_ = piece.data();
+    pieceEnd_ = piece.data() + piece.size();
+    return true;
+  }
+
+  // The next line at the cursor; false at the end of the document.
+  bool NextLine(std::string_view& line) {
+    if (cursor_ >= pieceEnd_ && !NextPiece()) return false;
+    const char* const lineEnd = DocumentLineReader::FindLineEnd(cursor_, pieceEnd_);
+    line = std::string_view(cursor_, static_cast<std::size_t>(lineEnd - cursor_));
+    cursor_ = lineEnd + 2;
+    return true;
+  }
+
   // Reads items up to the section's "MenuEnd" or the end of the document.
   void ReadMenu(std::vector<PublicationMenuItem>& top) {
     std::vector<MenuLevel> levels{MenuLevel{&top, kNone, false}};
     int depth = 0;
     std::string_view line;
-    while (lines_.NextLine(line)) {
+    while (NextLine(line)) {
       const KeyedDocumentLine parts = LookUpDocumentLine(line);
       if (parts.value.empty()) continue;
       const DocumentKey* key = parts.key;
@@ -307,6 +341,11 @@ class DocumentReader {
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
   DocumentLineReader& lines_;
+  // The unread rest of the current piece of lines, while a line is
+  // dispatched: the cursor may run past pieceEnd_ after the last line of
+  // the document, which has no CR LF.
+  const char* cursor_ = nullptr;
+  const char* pieceEnd_ = nullptr;
   const DocumentReadOptions& options_;
   Publication& publication_;
   DocumentTextStore& store_;
