@@ -60,19 +60,10 @@ class DocumentReader {
       // converted as ConvertKeptDocumentValue does.
       switch (kSteps.steps[static_cast<std::size_t>(&key - first)]) {
         case Step::ObjectText:
-          if (current_) Store(key, value, value, 0);
-          break;
-        case Step::ObjectNumber:
-          if (current_) Store(key, value, value, ReadNumber(value));
-          break;
-        case Step::ObjectStyle:
-          if (current_) Store(key, value, value, ReadNumber(value) & 0x0F);
-          break;
-        case Step::ObjectYes:
-          if (current_) Store(key, value, value, document_value::IsYes(value) ? 1 : 0);
+          if (current_) Store(key, value, value);
           break;
         case Step::ObjectLines:
-          if (current_) Store(key, value, document_value::LinesText(value, store_), 0);
+          if (current_) Store(key, value, document_value::LinesText(value, store_));
           break;
         case Step::Other:
           cursor_ = at;
@@ -88,7 +79,7 @@ class DocumentReader {
 
  private:
   // What a line does, by its key, so the common lines need one decision.
-  enum class Step : std::uint8_t { Other, ObjectText, ObjectNumber, ObjectStyle, ObjectYes, ObjectLines };
+  enum class Step : std::uint8_t { Other, ObjectText, ObjectLines };
 
   struct StepTable {
     std::array<Step, 512> steps{};
@@ -96,22 +87,8 @@ class DocumentReader {
 
   static constexpr Step StepOf(const DocumentKey& key) {
     if (key.scope != KeyScope::Object || key.role != KeyRole::Plain) return Step::Other;
-    switch (key.type) {
-      case KeyType::String:
-      case KeyType::File:
-      case KeyType::Marker:
-        return Step::ObjectText;
-      case KeyType::Integer:
-      case KeyType::Colour:
-        return Step::ObjectNumber;
-      case KeyType::FontStyle:
-        return Step::ObjectStyle;
-      case KeyType::Boolean:
-        return Step::ObjectYes;
-      case KeyType::Lines:
-        return Step::ObjectLines;
-    }
-    return Step::Other;
+    // Numbers and Booleans are read from the text when asked for.
+    return key.type == KeyType::Lines ? Step::ObjectLines : Step::ObjectText;
   }
 
   static StepTable BuildSteps() {
@@ -129,11 +106,9 @@ class DocumentReader {
     return number;
   }
 
-  void Store(const DocumentKey& key, std::string_view raw, std::string_view text,
-             std::int32_t number) {
+  void Store(const DocumentKey& key, std::string_view raw, std::string_view text) {
     KeyValue record;
     record.key = &key;
-    record.number = number;
     record.SetRaw(raw);
     record.SetText(text);
     keyStore_.Append(current_->keys, record);
@@ -178,7 +153,7 @@ class DocumentReader {
   void SetSetting(const DocumentKey& key, std::string_view value) {
     if (key.role == KeyRole::TestRunOnly && !options_.testRun) return;
     KeyValue converted = Convert(key, value);
-    if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.number)) return;
+    if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.Number())) return;
     publication_.settings.Set(std::move(converted));
   }
 

@@ -67,7 +67,7 @@ std::string_view LinesText(std::string_view value, DocumentTextStore& store) {
   if (pilcrow == end) return value;
   std::size_t breaks = 0;
   for (const char* p = pilcrow; p != end; p = next(p + 1)) ++breaks;
-  char* const converted = ConvertedTextRoom(store, value.size() + breaks);
+  char* const converted = ConvertedTextRoom(store, value.size() + breaks, value);
   char* out = converted;
   for (const char* from = value.data();;) {
     std::memcpy(out, from, static_cast<std::size_t>(pilcrow - from));
@@ -84,7 +84,7 @@ std::string_view LinesText(std::string_view value, DocumentTextStore& store) {
 std::string_view VariableNameText(std::string_view value, DocumentTextStore& store) {
   // A plain name is bracketed straight into the store.
   if (const auto key = SimpleVarKey(value)) {
-    char* const out = ConvertedTextRoom(store, key->size() + 2);
+    char* const out = ConvertedTextRoom(store, key->size() + 2, value);
     out[0] = '[';
     std::memcpy(out + 1, key->data(), key->size());
     out[key->size() + 1] = ']';
@@ -92,7 +92,7 @@ std::string_view VariableNameText(std::string_view value, DocumentTextStore& sto
   }
   thread_local std::string name;  // reused: a name per bound object adds up
   NormalizeVarNameInto(value, name);
-  char* const out = ConvertedTextRoom(store, name.size());
+  char* const out = ConvertedTextRoom(store, name.size(), value);
   std::memcpy(out, name.data(), name.size());
   return {out, name.size()};
 }
@@ -107,9 +107,6 @@ KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
   KeyValue out;
   out.key = &key;
   out.SetRaw(value);
-  if (key.type == KeyType::Integer || key.type == KeyType::Colour) out.number = ReadDocumentInteger(value);
-  if (key.type == KeyType::FontStyle) out.number = ReadDocumentInteger(value) & 0x0F;
-  if (key.type == KeyType::Boolean) out.number = document_value::IsYes(value) ? 1 : 0;
   return out;
 }
 

@@ -11,58 +11,10 @@
 
 namespace orv {
 
-// A known key with its value, 32 bytes: documents have about a hundred
-// thousand of them. The model keeps the value as read and as converted
-// because the consumers differ: most use the converted value, some the text
-// as written. The texts live in the publication's text store; a text that
-// differs from the value as read (Lines, variable names) is kept there right
-// after its length.
-struct KeyValue {
-  const DocumentKey* key = nullptr;
+struct KeyValue;
 
- private:
-  // Declared here so the number fills the size's word.
-  const char* raw_ = nullptr;
-  const char* text_ = nullptr;
-  std::uint32_t rawSize_ = 0;
-
- public:
-  // Integer and Colour; Font style keeps its low 4 bits; Boolean: 1 for "Yes".
-  std::int32_t number = 0;
-
-  std::string_view Name() const { return key->name; }
-  // The value exactly as read.
-  std::string_view Raw() const { return {raw_, rawSize_}; }
-  // Lines: "¶" as CR LF; variable keys: bracketed name; every other type:
-  // the same as Raw().
-  std::string_view Text() const {
-    if (text_ == raw_) return Raw();
-    std::uint32_t size;
-    std::memcpy(&size, text_ - sizeof size, sizeof size);
-    return {text_, size};
-  }
-  // Boolean keys only.
-  bool Yes() const { return key && key->type == KeyType::Boolean && number != 0; }
-
-  // The value as read, which is also the text until SetConvertedText.
-  // Document values are shorter than 2 GiB, as the document is.
-  void SetRaw(std::string_view raw) {
-    raw_ = text_ = raw.data();
-    rawSize_ = static_cast<std::uint32_t>(raw.size());
-  }
-  // `text` is Raw() itself, or a text made by ConvertedTextRoom.
-  void SetText(std::string_view text) { text_ = text.data(); }
-};
-static_assert(sizeof(KeyValue) <= 32);
-
-// Room in `store` for a converted text of `size` bytes, kept after its length
-// so a KeyValue finds both from one pointer.
-inline char* ConvertedTextRoom(DocumentTextStore& store, std::size_t size) {
-  const auto length = static_cast<std::uint32_t>(size);
-  char* const room = store.Allocate(sizeof length + size);
-  std::memcpy(room, &length, sizeof length);
-  return room + sizeof length;
-}
+// What a converted text is kept after: where the value as read is, and its length.
+inline constexpr std::size_t kConvertedTextHeader = sizeof(const char*) + sizeof(std::uint32_t);
 
 struct DocumentLine {
   std::string_view key;    // up to and including the first "=", trimmed
@@ -111,6 +63,81 @@ inline bool IsYes(std::string_view value) {
 }
 }  // namespace document_value
 
+// A known key with its value, 24 bytes: documents have about a hundred
+// thousand of them. Numbers and Booleans are read from the value when asked
+// for, since most are never asked for while the document is read. Texts
+// that need converting (Lines, variable names) are converted once, when
+// read, and kept in the publication's text store right after where the
+// value as read is; every other text is the value as read.
+struct KeyValue {
+  const DocumentKey* key = nullptr;
+
+  std::string_view Name() const { return key->name; }
+  // Lines: "¶" as CR LF; variable keys: bracketed name; every other type:
+  // the same as Raw().
+  std::string_view Text() const { return {data_, size_}; }
+  // The value exactly as read.
+  std::string_view Raw() const {
+    if (!converted_) return Text();
+    const char* raw;
+    std::uint32_t size;
+    std::memcpy(&raw, data_ - kConvertedTextHeader, sizeof raw);
+    std::memcpy(&size, data_ - kConvertedTextHeader + sizeof raw, sizeof size);
+    return {raw, size};
+  }
+  // Integer and Colour keys; Font style keeps its low 4 bits; 0 for the others.
+  std::int32_t Number() const {
+    if (!key) return 0;
+    switch (key->type) {
+      case KeyType::Integer:
+      case KeyType::Colour:
+      case KeyType::FontStyle: {
+        const std::string_view raw = Raw();
+        std::int32_t number;
+        if (!document_value::ReadPlainDecimal(raw, number)) number = ReadDocumentInteger(raw);
+        return key->type == KeyType::FontStyle ? number & 0x0F : number;
+      }
+      default:
+        return 0;
+    }
+  }
+  // Boolean keys: the value is "Yes" in any case.
+  bool Yes() const { return key && key->type == KeyType::Boolean && document_value::IsYes(Raw()); }
+
+  // The value as read, which is also the text until SetText.
+  // Document values are shorter than 2 GiB, as the document is.
+  void SetRaw(std::string_view raw) {
+    data_ = raw.data();
+    size_ = static_cast<std::uint32_t>(raw.size());
+    converted_ = false;
+  }
+  // `text` is the value as read itself, or a text made in ConvertedTextRoom
+  // from it.
+  void SetText(std::string_view text) {
+    if (text.data() == data_ && !converted_) return;
+    data_ = text.data();
+    size_ = static_cast<std::uint32_t>(text.size());
+    converted_ = true;
+  }
+
+ private:
+  const char* data_ = nullptr;  // the text
+  std::uint32_t size_ = 0;
+  bool converted_ = false;  // the value as read is kept before the text
+};
+static_assert(sizeof(KeyValue) <= 24 || sizeof(void*) > 8);
+
+// Room in `store` for a text of `size` bytes converted from `raw`, kept
+// after where `raw` is, so a KeyValue finds both from one pointer.
+inline char* ConvertedTextRoom(DocumentTextStore& store, std::size_t size, std::string_view raw) {
+  const char* const rawData = raw.data();
+  const auto rawSize = static_cast<std::uint32_t>(raw.size());
+  char* const room = store.Allocate(kConvertedTextHeader + size);
+  std::memcpy(room, &rawData, sizeof rawData);
+  std::memcpy(room + sizeof rawData, &rawSize, sizeof rawSize);
+  return room + kConvertedTextHeader;
+}
+
 // The same for a value that already lives as long as `store` (a line the
 // reader keeps there): the value is not copied, only texts made by the
 // conversion are added to the store. Every value of the document comes
@@ -120,26 +147,7 @@ inline KeyValue ConvertKeptDocumentValue(const DocumentKey& key, std::string_vie
   KeyValue out;
   out.key = &key;
   out.SetRaw(kept);
-  switch (key.type) {
-    case KeyType::Integer:
-    case KeyType::Colour:
-    case KeyType::FontStyle: {
-      std::int32_t number;
-      if (!document_value::ReadPlainDecimal(kept, number)) number = ReadDocumentInteger(kept);
-      out.number = key.type == KeyType::FontStyle ? number & 0x0F : number;
-      break;
-    }
-    case KeyType::Boolean:
-      out.number = document_value::IsYes(kept) ? 1 : 0;
-      break;
-    case KeyType::Lines:
-      out.SetText(document_value::LinesText(kept, store));
-      break;
-    case KeyType::Marker:
-    case KeyType::String:
-    case KeyType::File:
-      break;
-  }
+  if (key.type == KeyType::Lines) out.SetText(document_value::LinesText(kept, store));
   if (key.role == KeyRole::VariableName) out.SetText(document_value::VariableNameText(kept, store));
   return out;
 }

@@ -40,8 +40,8 @@ class KeyValueStore {
 
  private:
   static_assert(std::is_trivially_copyable_v<KeyValue> && std::is_trivially_destructible_v<KeyValue>);
-  // 3,072 records of 32 bytes: below the size the C library maps pages for.
-  static constexpr std::size_t kBlockRecords = 3072;
+  // 4,096 records of 24 bytes: below the size the C library maps pages for.
+  static constexpr std::size_t kBlockRecords = 4096;
 
   struct Free {
     void operator()(KeyValue* block) const { ::operator delete(block); }

@@ -45,7 +45,7 @@ bool PublicationKeyTable::Given(std::string_view key) const {
 
 std::int32_t PublicationKeyTable::Number(std::string_view key) const {
   const KeyValue* value = Find(key);
-  return value ? value->number : 0;
+  return value ? value->Number() : 0;
 }
 
 bool PublicationKeyTable::Yes(std::string_view key) const {

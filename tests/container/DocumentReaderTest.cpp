@@ -168,7 +168,7 @@ TEST(DocumentReaderTest, ConvertedValuesKeepTheirText) {
   const auto& keys = publication.pages[1].objects[0].keys;
   EXPECT_TRUE(FindKey(keys, "visible=")->Yes());
   EXPECT_FALSE(FindKey(keys, "ENABLED=")->Yes());
-  EXPECT_EQ(FindKey(keys, "INITSTATE=")->number, 1);
+  EXPECT_EQ(FindKey(keys, "INITSTATE=")->Number(), 1);
   EXPECT_EQ(FindKey(keys, "INITSTATE=")->Raw(), "$1");
   EXPECT_EQ(FindKey(keys, "NAME="), nullptr);
 }

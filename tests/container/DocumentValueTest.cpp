@@ -57,12 +57,12 @@ TEST(DocumentValueTest, ConvertsByKeyType) {
   for (std::string_view word : {"1", "True", "Yes ", " Yes", "Y"})
     EXPECT_FALSE(convert("VISIBLE=", word).Yes()) << word;
 
-  EXPECT_EQ(convert("FONTSTYLE=", "29").number, 13);  // 0b11101: only the low 4 bits
+  EXPECT_EQ(convert("FONTSTYLE=", "29").Number(), 13);  // 0b11101: only the low 4 bits
   const KeyValue colour = convert("PAGECOLOR=", "-2147483643");
-  EXPECT_EQ(static_cast<std::uint32_t>(colour.number), 0x80000005u);
+  EXPECT_EQ(static_cast<std::uint32_t>(colour.Number()), 0x80000005u);
 
   const KeyValue hotKey = convert("KEY=", "$2041");
-  EXPECT_EQ(hotKey.number, 0x2041);
+  EXPECT_EQ(hotKey.Number(), 0x2041);
   EXPECT_EQ(hotKey.Text(), "$2041");  // Integer keys keep their text
 
   EXPECT_EQ(convert("VARNAME=", "Score").Text(), "[Score]");

@@ -2,20 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <string>
 #include <vector>
+
+#include "container/DocumentKeys.h"
 
 namespace orv {
 namespace {
 
+// A record whose value is the number's digits, kept by the test.
 KeyValue Numbered(std::int32_t number) {
+  static std::deque<std::string> texts;
+  texts.push_back(std::to_string(number));
   KeyValue value;
-  value.number = number;
+  value.key = FindDocumentKey("X=");
+  value.SetRaw(texts.back());
   return value;
 }
 
 std::vector<std::int32_t> NumbersOf(KeyList list) {
   std::vector<std::int32_t> out;
-  for (const KeyValue& value : list) out.push_back(value.number);
+  for (const KeyValue& value : list) out.push_back(value.Number());
   return out;
 }
 
