@@ -15,6 +15,9 @@
 namespace orv {
 namespace {
 
+// Values are converted where the reader keeps its lines.
+static_assert(DocumentLineReader::kReadAhead >= document_value::kValueReadAhead);
+
 bool IsAcceptedColourCount(std::int32_t colours) {
   switch (colours) {
     case 2:

@@ -38,7 +38,10 @@ KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
 
 namespace document_value {
 // The parts of a conversion that need more than a few instructions. A text
-// they make is kept in the store by ConvertedTextRoom.
+// they make is kept in the store by ConvertedTextRoom. LinesText may read up
+// to kValueReadAhead bytes past the value, as the lines of the document
+// reader allow.
+inline constexpr std::size_t kValueReadAhead = 16;
 std::string_view LinesText(std::string_view value, DocumentTextStore& store);
 std::string_view VariableNameText(std::string_view value, DocumentTextStore& store);
 
@@ -129,10 +132,12 @@ static_assert(sizeof(KeyValue) <= 24 || sizeof(void*) > 8);
 
 // Room in `store` for a text of `size` bytes converted from `raw`, kept
 // after where `raw` is, so a KeyValue finds both from one pointer.
-inline char* ConvertedTextRoom(DocumentTextStore& store, std::size_t size, std::string_view raw) {
+// `slack` bytes after the room may be written.
+inline char* ConvertedTextRoom(DocumentTextStore& store, std::size_t size, std::string_view raw,
+                               std::size_t slack = 0) {
   const char* const rawData = raw.data();
   const auto rawSize = static_cast<std::uint32_t>(raw.size());
-  char* const room = store.Allocate(kConvertedTextHeader + size);
+  char* const room = store.AllocateWithSlack(kConvertedTextHeader + size, slack);
   std::memcpy(room, &rawData, sizeof rawData);
   std::memcpy(room + sizeof rawData, &rawSize, sizeof rawSize);
   return room + kConvertedTextHeader;

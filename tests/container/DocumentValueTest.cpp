@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "container/DocumentKeys.h"
 
 namespace orv {
@@ -69,6 +72,26 @@ TEST(DocumentValueTest, ConvertsByKeyType) {
   EXPECT_EQ(convert("TITLEVARNAME=", "[Title]").Text(), "[Title]");
   EXPECT_EQ(convert("URLVARNAME=", "Url]").Text(), "[Url]");
   EXPECT_EQ(convert("VARNAME=", "Score").Raw(), "Score");
+}
+
+// Pilcrows at the ends, side by side and on both sides of every 16-byte
+// boundary, in values of many lengths, as the reader converts them: lines
+// with other bytes behind them.
+TEST(DocumentValueTest, LinesBreakAtEveryPilcrowWhereverItIs) {
+  const std::string pieces[] = {"\xB6", "\xB6\xB6", "a", std::string(14, 'b'), std::string(15, 'c'),
+                                std::string(16, 'd'), std::string(17, 'e'), std::string(33, 'f')};
+  DocumentTextStore store;
+  std::vector<std::string> values;
+  for (const std::string& a : pieces)
+    for (const std::string& b : pieces)
+      for (const std::string& c : pieces) values.push_back(a + b + "\xB6" + c);
+  for (const std::string& value : values) {
+    std::string expected;
+    for (const char ch : value) expected += ch == '\xB6' ? std::string("\r\n") : std::string(1, ch);
+    const std::string line = value + "\r\nNext=\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6";
+    const std::string_view text = document_value::LinesText(std::string_view(line.data(), value.size()), store);
+    EXPECT_EQ(text, expected) << value;
+  }
 }
 
 TEST(DocumentValueTest, ValuesAreCopiedIntoTheStore) {
