@@ -116,6 +116,7 @@ inline const DocumentKey* FindKeyAt(const char* key, std::size_t size) {
     if (index == kEmpty) return nullptr;
     const Entry& entry = kTable.entries[index];
     if (entry.size != size || (first | entry.caseBits[0]) != entry.lower[0]) continue;
+    if (size <= 8) return entry.key;
     if (((LoadWord(key + 8) & entry.keep[1]) | entry.caseBits[1]) != entry.lower[1]) continue;
     if (size > 16 &&
         (((LoadWord(key + 16) & entry.keep[2]) | entry.caseBits[2]) != entry.lower[2] ||

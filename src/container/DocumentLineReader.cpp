@@ -91,4 +91,24 @@ bool DocumentLineReader::NextLineReading(std::string_view& line) {
   }
 }
 
+bool DocumentLineReader::NextLines(std::string_view& lines) {
+  for (;;) {
+    // The last CR LF read so far; none begins before scanned_.
+    for (std::size_t at = end_; at >= scanned_ + 2; --at) {
+      if (buffer_[at - 1] != '\n' || buffer_[at - 2] != '\r') continue;
+      lines = std::string_view(buffer_ + start_, at - start_);
+      start_ = scanned_ = at;
+      return true;
+    }
+    // None yet. A CR at the very end may pair with an LF still to come.
+    if (end_ > scanned_ + 1) scanned_ = end_ - 1;
+    if (exhausted_ || !ReadChunk()) {
+      if (start_ >= end_) return false;
+      lines = std::string_view(buffer_ + start_, end_ - start_);
+      start_ = scanned_ = end_;
+      return true;
+    }
+  }
+}
+
 }  // namespace orv

@@ -50,6 +50,40 @@ class DocumentLineReader {
     return NextLineReading(line);
   }
 
+  // The next lines in one piece, for a caller that cuts them itself: from
+  // the next line up to and including the last CR LF read so far, reading
+  // chunks until there is one; at the end of the data, the rest, which is
+  // the last line. False once every byte has been used up. The kReadAhead
+  // bytes after the piece may be read; FindLineEnd cuts it.
+  bool NextLines(std::string_view& lines);
+
+  // The first CR with an LF behind it in [from, end), or end. Reads up to
+  // 15 bytes past `end`, which a piece from NextLines allows.
+  static const char* FindLineEnd(const char* from, const char* end) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    for (const char* at = from; at < end; at += 16) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      for (auto hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, cr))); hits;
+           hits &= hits - 1) {
+        const char* const found = at + std::countr_zero(hits);
+        if (found + 1 >= end) return end;
+        if (found[1] == '\n') return found;  // a lone CR stays in the line
+      }
+    }
+    return end;
+#else
+    for (const char* at = from; at < end;) {
+      const void* found = std::memchr(at, '\r', static_cast<std::size_t>(end - at));
+      if (!found) return end;
+      const char* const cr = static_cast<const char*>(found);
+      if (cr + 1 < end && cr[1] == '\n') return cr;
+      at = cr + 1;
+    }
+    return end;
+#endif
+  }
+
   // Why the data ended early (a damaged or cut-short entry); empty otherwise.
   const std::string& Failure() const { return failure_; }
   std::uint64_t BytesRead() const { return bytesRead_; }

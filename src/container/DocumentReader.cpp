@@ -1,6 +1,8 @@
 #include "container/DocumentReader.h"
 
 #include <array>
+#include <cstdlib>
+#include <span>
 #include <new>
 #include <vector>
 
@@ -12,6 +14,9 @@
 
 namespace orv {
 namespace {
+
+// Values are converted where the reader keeps its lines.
+static_assert(DocumentLineReader::kReadAhead >= document_value::kValueReadAhead);
 
 bool IsAcceptedColourCount(std::int32_t colours) {
   switch (colours) {
@@ -32,19 +37,86 @@ class DocumentReader {
   DocumentReader(DocumentLineReader& lines, const DocumentReadOptions& options,
                  Publication& publication)
       : lines_(lines), options_(options), publication_(publication),
-        store_(*publication.textStore) {}
+        store_(*publication.textStore), keyStore_(*publication.keyStore) {}
 
   void Run() {
-    std::string_view line;
-    while (lines_.NextLine(line)) {
+    const DocumentKey* const first = DocumentKeys().data();
+    // The lines are cut here, a piece of whole lines at a time, with the
+    // cursor in locals; a line that needs more than storing hands the
+    // cursor over to the members, since a menu section reads on by itself.
+    const char* at = cursor_;
+    const char* end = pieceEnd_;
+    for (;;) {
+      if (at >= end) {
+        if (!NextPiece()) break;
+        at = cursor_;
+        end = pieceEnd_;
+      }
+      const char* const lineEnd = DocumentLineReader::FindLineEnd(at, end);
+      const std::string_view line(at, static_cast<std::size_t>(lineEnd - at));
+      at = lineEnd + 2;
       const KeyedDocumentLine keyed = LookUpDocumentLine(line);
       if (keyed.value.empty() || !keyed.key) continue;
-      Dispatch(*keyed.key, keyed.value);
+      const DocumentKey& key = *keyed.key;
+      const std::string_view value = keyed.value;
+      // Most lines are an object's property: those are stored here at once,
+      // converted as ConvertKeptDocumentValue does.
+      switch (kSteps.steps[static_cast<std::size_t>(&key - first)]) {
+        case Step::ObjectText:
+          if (current_) Store(key, value, value);
+          break;
+        case Step::ObjectLines:
+          if (current_) Store(key, value, document_value::LinesText(value, store_));
+          break;
+        case Step::Other:
+          cursor_ = at;
+          pieceEnd_ = end;
+          Dispatch(key, value);
+          at = cursor_;
+          end = pieceEnd_;
+          break;
+      }
     }
     SetCurrent(nullptr);
   }
 
  private:
+  // What a line does, by its key, so the common lines need one decision.
+  enum class Step : std::uint8_t { Other, ObjectText, ObjectLines };
+
+  struct StepTable {
+    std::array<Step, 512> steps{};
+  };
+
+  static constexpr Step StepOf(const DocumentKey& key) {
+    if (key.scope != KeyScope::Object || key.role != KeyRole::Plain) return Step::Other;
+    // Numbers and Booleans are read from the text when asked for.
+    return key.type == KeyType::Lines ? Step::ObjectLines : Step::ObjectText;
+  }
+
+  static StepTable BuildSteps() {
+    StepTable table;
+    const std::span<const DocumentKey> keys = DocumentKeys();
+    if (keys.size() > table.steps.size()) std::abort();
+    for (std::size_t i = 0; i < keys.size(); ++i) table.steps[i] = StepOf(keys[i]);
+    return table;
+  }
+  static inline const StepTable kSteps = BuildSteps();
+
+  static std::int32_t ReadNumber(std::string_view value) {
+    std::int32_t number;
+    if (!document_value::ReadPlainDecimal(value, number)) number = ReadDocumentInteger(value);
+    return number;
+  }
+
+  void Store(const DocumentKey& key, std::string_view raw, std::string_view text) {
+    KeyValue record;
+    record.key = &key;
+    record.SetRaw(raw);
+    record.SetText(text);
+    keyStore_.Append(current_->keys, record);
+  }
+
   // One open group or container. A section opened where it cannot be (no
   // group or container current, or nested too deep) is still counted so its
   // end closes it, but its children go to the level below.
@@ -84,7 +156,7 @@ class DocumentReader {
   void SetSetting(const DocumentKey& key, std::string_view value) {
     if (key.role == KeyRole::TestRunOnly && !options_.testRun) return;
     KeyValue converted = Convert(key, value);
-    if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.number)) return;
+    if (key.name == "SCREENCOLORS=" && !IsAcceptedColourCount(converted.Number())) return;
     publication_.settings.Set(std::move(converted));
   }
 
@@ -112,7 +184,7 @@ class DocumentReader {
   void ObjectKey(const DocumentKey& key, std::string_view value) {
     switch (key.role) {
       case KeyRole::ObjectType:
-        StartObject(ReadDocumentInteger(value));
+        StartObject(ReadNumber(value));
         break;
       case KeyRole::GroupBegin:
         BeginGroup();
@@ -121,7 +193,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) current_->keys.push_back(Convert(key, value));
+        if (current_) keyStore_.Append(current_->keys, Convert(key, value));
         break;
     }
   }
@@ -133,8 +205,6 @@ class DocumentReader {
     std::vector<PublicationObject>& objects = *levels_.back().objects;
     PublicationObject& object = objects.emplace_back();
     object.type = type;
-    // Objects of one type mostly have as many keys as the last one had.
-    object.keys.reserve(keyCounts_[static_cast<std::size_t>(type)]);
     SetCurrent(&object);
     if (type == kLinkedArticleObjectType) ++publication_.linkedArticleCount;
   }
@@ -179,12 +249,30 @@ class DocumentReader {
     // Item keys outside a menu section are ignored.
   }
 
+  // The next piece of whole lines into the cursor.
+  bool NextPiece() {
+    std::string_view piece;
+    if (!lines_.NextLines(piece)) return false;
+    cursor_ = piece.data();
+    pieceEnd_ = piece.data() + piece.size();
+    return true;
+  }
+
+  // The next line at the cursor; false at the end of the document.
+  bool NextLine(std::string_view& line) {
+    if (cursor_ >= pieceEnd_ && !NextPiece()) return false;
+    const char* const lineEnd = DocumentLineReader::FindLineEnd(cursor_, pieceEnd_);
+    line = std::string_view(cursor_, static_cast<std::size_t>(lineEnd - cursor_));
+    cursor_ = lineEnd + 2;
+    return true;
+  }
+
   // Reads items up to the section's "MenuEnd" or the end of the document.
   void ReadMenu(std::vector<PublicationMenuItem>& top) {
     std::vector<MenuLevel> levels{MenuLevel{&top, kNone, false}};
     int depth = 0;
     std::string_view line;
-    while (lines_.NextLine(line)) {
+    while (NextLine(line)) {
       const KeyedDocumentLine parts = LookUpDocumentLine(line);
       if (parts.value.empty()) continue;
       const DocumentKey* key = parts.key;
@@ -225,23 +313,24 @@ class DocumentReader {
     return ConvertKeptDocumentValue(key, value, store_);
   }
 
-  // Remembers how many keys the object that stops being current had.
-  void SetCurrent(PublicationObject* object) {
-    if (current_) keyCounts_[static_cast<std::size_t>(current_->type)] = current_->keys.size();
-    current_ = object;
-  }
+  void SetCurrent(PublicationObject* object) { current_ = object; }
 
   static constexpr std::size_t kNoPage = static_cast<std::size_t>(-1);
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
   DocumentLineReader& lines_;
+  // The unread rest of the current piece of lines, while a line is
+  // dispatched: the cursor may run past pieceEnd_ after the last line of
+  // the document, which has no CR LF.
+  const char* cursor_ = nullptr;
+  const char* pieceEnd_ = nullptr;
   const DocumentReadOptions& options_;
   Publication& publication_;
   DocumentTextStore& store_;
+  KeyValueStore& keyStore_;
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;
-  std::array<std::size_t, kLastObjectType + 1> keyCounts_{};  // by object type
   std::vector<Level> levels_;
   int depth_ = 0;
 };

@@ -25,6 +25,16 @@ class DocumentTextStore {
     }
     return AllocateBlock(size);
   }
+  // Room for `size` bytes with `slack` more behind them that may be written
+  // and read; the next allocation may take those.
+  char* AllocateWithSlack(std::size_t size, std::size_t slack) {
+    char* const out = Allocate(size + slack);
+    if (out + size + slack == free_) {
+      free_ -= slack;
+      left_ += slack;
+    }
+    return out;
+  }
   // A copy of `text` kept in the store.
   std::string_view Keep(std::string_view text);
 

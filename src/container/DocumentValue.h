@@ -2,6 +2,7 @@
 // One line of the publication document taken apart, and a key's value
 // converted by the key's type.
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -10,20 +11,10 @@
 
 namespace orv {
 
-// A known key with its value. The model keeps all three forms because the
-// consumers differ: most use the converted value, some the text as written.
-// The texts live in the publication's text store.
-struct KeyValue {
-  const DocumentKey* key = nullptr;
-  std::string_view raw;     // the value exactly as read
-  std::string_view text;    // Lines: "¶" as CR LF; variable keys: bracketed name;
-                            // every other type: the same as raw
-  std::int32_t number = 0;  // Integer and Colour; Font style keeps its low 4 bits
-  bool yes = false;         // Boolean
+struct KeyValue;
 
-  std::string_view Name() const { return key->name; }
-  std::string_view Text() const { return text; }
-};
+// What a converted text is kept after: where the value as read is, and its length.
+inline constexpr std::size_t kConvertedTextHeader = sizeof(const char*) + sizeof(std::uint32_t);
 
 struct DocumentLine {
   std::string_view key;    // up to and including the first "=", trimmed
@@ -46,7 +37,11 @@ KeyValue ConvertDocumentValue(const DocumentKey& key, std::string_view value,
                               DocumentTextStore* store);
 
 namespace document_value {
-// The parts of a conversion that need more than a few instructions.
+// The parts of a conversion that need more than a few instructions. A text
+// they make is kept in the store by ConvertedTextRoom. LinesText may read up
+// to kValueReadAhead bytes past the value, as the lines of the document
+// reader allow.
+inline constexpr std::size_t kValueReadAhead = 16;
 std::string_view LinesText(std::string_view value, DocumentTextStore& store);
 std::string_view VariableNameText(std::string_view value, DocumentTextStore& store);
 
@@ -71,6 +66,83 @@ inline bool IsYes(std::string_view value) {
 }
 }  // namespace document_value
 
+// A known key with its value, 24 bytes: documents have about a hundred
+// thousand of them. Numbers and Booleans are read from the value when asked
+// for, since most are never asked for while the document is read. Texts
+// that need converting (Lines, variable names) are converted once, when
+// read, and kept in the publication's text store right after where the
+// value as read is; every other text is the value as read.
+struct KeyValue {
+  const DocumentKey* key = nullptr;
+
+  std::string_view Name() const { return key->name; }
+  // Lines: "¶" as CR LF; variable keys: bracketed name; every other type:
+  // the same as Raw().
+  std::string_view Text() const { return {data_, size_}; }
+  // The value exactly as read.
+  std::string_view Raw() const {
+    if (!converted_) return Text();
+    const char* raw;
+    std::uint32_t size;
+    std::memcpy(&raw, data_ - kConvertedTextHeader, sizeof raw);
+    std::memcpy(&size, data_ - kConvertedTextHeader + sizeof raw, sizeof size);
+    return {raw, size};
+  }
+  // Integer and Colour keys; Font style keeps its low 4 bits; 0 for the others.
+  std::int32_t Number() const {
+    if (!key) return 0;
+    switch (key->type) {
+      case KeyType::Integer:
+      case KeyType::Colour:
+      case KeyType::FontStyle: {
+        const std::string_view raw = Raw();
+        std::int32_t number;
+        if (!document_value::ReadPlainDecimal(raw, number)) number = ReadDocumentInteger(raw);
+        return key->type == KeyType::FontStyle ? number & 0x0F : number;
+      }
+      default:
+        return 0;
+    }
+  }
+  // Boolean keys: the value is "Yes" in any case.
+  bool Yes() const { return key && key->type == KeyType::Boolean && document_value::IsYes(Raw()); }
+
+  // The value as read, which is also the text until SetText.
+  // Document values are shorter than 2 GiB, as the document is.
+  void SetRaw(std::string_view raw) {
+    data_ = raw.data();
+    size_ = static_cast<std::uint32_t>(raw.size());
+    converted_ = false;
+  }
+  // `text` is the value as read itself, or a text made in ConvertedTextRoom
+  // from it.
+  void SetText(std::string_view text) {
+    if (text.data() == data_ && !converted_) return;
+    data_ = text.data();
+    size_ = static_cast<std::uint32_t>(text.size());
+    converted_ = true;
+  }
+
+ private:
+  const char* data_ = nullptr;  // the text
+  std::uint32_t size_ = 0;
+  bool converted_ = false;  // the value as read is kept before the text
+};
+static_assert(sizeof(KeyValue) <= 24 || sizeof(void*) > 8);
+
+// Room in `store` for a text of `size` bytes converted from `raw`, kept
+// after where `raw` is, so a KeyValue finds both from one pointer.
+// `slack` bytes after the room may be written.
+inline char* ConvertedTextRoom(DocumentTextStore& store, std::size_t size, std::string_view raw,
+                               std::size_t slack = 0) {
+  const char* const rawData = raw.data();
+  const auto rawSize = static_cast<std::uint32_t>(raw.size());
+  char* const room = store.AllocateWithSlack(kConvertedTextHeader + size, slack);
+  std::memcpy(room, &rawData, sizeof rawData);
+  std::memcpy(room + sizeof rawData, &rawSize, sizeof rawSize);
+  return room + kConvertedTextHeader;
+}
+
 // The same for a value that already lives as long as `store` (a line the
 // reader keeps there): the value is not copied, only texts made by the
 // conversion are added to the store. Every value of the document comes
@@ -79,28 +151,9 @@ inline KeyValue ConvertKeptDocumentValue(const DocumentKey& key, std::string_vie
                                          DocumentTextStore& store) {
   KeyValue out;
   out.key = &key;
-  out.raw = out.text = kept;
-  switch (key.type) {
-    case KeyType::Integer:
-    case KeyType::Colour:
-    case KeyType::FontStyle: {
-      std::int32_t number;
-      if (!document_value::ReadPlainDecimal(kept, number)) number = ReadDocumentInteger(kept);
-      out.number = key.type == KeyType::FontStyle ? number & 0x0F : number;
-      break;
-    }
-    case KeyType::Boolean:
-      out.yes = document_value::IsYes(kept);
-      break;
-    case KeyType::Lines:
-      out.text = document_value::LinesText(kept, store);
-      break;
-    case KeyType::Marker:
-    case KeyType::String:
-    case KeyType::File:
-      break;
-  }
-  if (key.role == KeyRole::VariableName) out.text = document_value::VariableNameText(kept, store);
+  out.SetRaw(kept);
+  if (key.type == KeyType::Lines) out.SetText(document_value::LinesText(kept, store));
+  if (key.role == KeyRole::VariableName) out.SetText(document_value::VariableNameText(kept, store));
   return out;
 }
 

@@ -2,7 +2,7 @@
 
 namespace orv {
 
-const KeyValue* FindKey(const std::vector<KeyValue>& keys, std::string_view name) {
+const KeyValue* FindKey(std::span<const KeyValue> keys, std::string_view name) {
   const DocumentKey* known = FindDocumentKey(name);
   if (!known) return nullptr;
   for (const KeyValue& value : keys)

@@ -5,12 +5,14 @@
 // each object's keys in the order they were read.
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "container/DocumentKeys.h"
 #include "container/DocumentTextStore.h"
 #include "container/DocumentValue.h"
+#include "container/KeyValueStore.h"
 #include "container/PublicationKeyTable.h"
 
 namespace orv {
@@ -23,7 +25,8 @@ inline constexpr int kLinkedArticleObjectType = 24;
 
 struct PublicationObject {
   int type = 0;                  // 2 to 24
-  std::vector<KeyValue> keys;    // in the order read, "OBJECTTYPE=" not included
+  KeyList keys;                  // in the order read, "OBJECTTYPE=" not included;
+                                 // the records live in the publication's key store
   std::vector<PublicationObject> children;  // groups and containers
 };
 
@@ -39,9 +42,11 @@ struct PublicationMenuItem {
   std::vector<PublicationMenuItem> children;
 };
 
-// Moves but does not copy: every value text lives in its text store.
+// Moves but does not copy: every value text lives in its text store, the
+// objects' keys in its key store.
 struct Publication {
   std::unique_ptr<DocumentTextStore> textStore = std::make_unique<DocumentTextStore>();
+  std::unique_ptr<KeyValueStore> keyStore = std::make_unique<KeyValueStore>();
   PublicationKeyTable settings{KeyScope::Publication};
   PublicationKeyTable texts{KeyScope::Text};
   std::vector<PublicationPage> pages = std::vector<PublicationPage>(1);  // [0]: master page
@@ -53,6 +58,6 @@ struct Publication {
 };
 
 // The first key of that name, or null.
-const KeyValue* FindKey(const std::vector<KeyValue>& keys, std::string_view name);
+const KeyValue* FindKey(std::span<const KeyValue> keys, std::string_view name);
 
 }  // namespace orv

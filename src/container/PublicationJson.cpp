@@ -1,6 +1,7 @@
 #include "container/PublicationJson.h"
 
 #include <cstdio>
+#include <span>
 #include <unordered_map>
 
 #include "base/Ansi.h"
@@ -35,7 +36,7 @@ void WriteKeyMap(const std::vector<KeyValue>& keys, std::string& out) {
   out += '}';
 }
 
-void WriteKeyPairs(const std::vector<KeyValue>& keys, std::string& out) {
+void WriteKeyPairs(std::span<const KeyValue> keys, std::string& out) {
   out += '[';
   for (std::size_t i = 0; i < keys.size(); ++i) {
     if (i > 0) out += ", ";

@@ -45,12 +45,12 @@ bool PublicationKeyTable::Given(std::string_view key) const {
 
 std::int32_t PublicationKeyTable::Number(std::string_view key) const {
   const KeyValue* value = Find(key);
-  return value ? value->number : 0;
+  return value ? value->Number() : 0;
 }
 
 bool PublicationKeyTable::Yes(std::string_view key) const {
   const KeyValue* value = Find(key);
-  return value && value->yes;
+  return value && value->Yes();
 }
 
 std::string_view PublicationKeyTable::Text(std::string_view key) const {

@@ -1,5 +1,7 @@
 #include "container/PublicationOutline.h"
 
+#include <span>
+
 #include "base/Ansi.h"
 
 namespace orv {
@@ -25,11 +27,11 @@ void AppendQuoted(std::string_view ansi, std::string& out) {
 void WriteKey(const KeyValue& value, int depth, std::string& out) {
   Indent(depth, out);
   out += value.Name();
-  AppendText(value.key->type == KeyType::Lines ? value.raw : value.Text(), out);
+  AppendText(value.key->type == KeyType::Lines ? value.Raw() : value.Text(), out);
   out += '\n';
 }
 
-void WriteKeys(const std::vector<KeyValue>& keys, int depth, std::string& out) {
+void WriteKeys(std::span<const KeyValue> keys, int depth, std::string& out) {
   for (const KeyValue& value : keys) WriteKey(value, depth, out);
 }
 
@@ -40,7 +42,7 @@ void WriteObjects(const std::vector<PublicationObject>& objects, int depth, std:
     out += std::to_string(object.type);
     if (const KeyValue* name = FindKey(object.keys, "NAME=")) {
       out += ' ';
-      AppendQuoted(name->raw, out);
+      AppendQuoted(name->Raw(), out);
     }
     out += '\n';
     WriteKeys(object.keys, depth + 1, out);

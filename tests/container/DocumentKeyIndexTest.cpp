@@ -20,7 +20,8 @@ TEST(DocumentKeyIndexTest, AgreesWithSplitAndFind) {
       "W=1", "w=1", "GroupBegin", "groupend", "Group Begin", "MenuName=File",
       std::string(40, 'A'), std::string(31, 'A') + "=v", std::string(32, 'A') + "=v",
       "ObjEnterAction=SetCursor", "OBJENTERACTIO=x", "OBJENTERACTIONN=x", "Visible=Yes",
-      "VISIBLE\x7F=Yes", "Nam_=x", "NAM\x5F=x",
+      "VISIBLE\x7F=Yes", "Nam_=x", "NAM\x5F=x", "\tName=x", "Name\x01=x", "\x05MasterPage",
+      "GroupEnd\x1F", " \tX =1",
   };
   // What follows a line in the reader's buffer: the next lines, or the
   // zeroed room after the data.

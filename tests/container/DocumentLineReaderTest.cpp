@@ -19,11 +19,32 @@ std::vector<std::string> ReadAll(DocumentLineReader& reader) {
   return lines;
 }
 
+// The same lines cut by the caller from the pieces NextLines hands out.
+std::vector<std::string> ReadAllInPieces(DocumentLineReader& reader) {
+  std::vector<std::string> lines;
+  std::string_view piece;
+  while (reader.NextLines(piece)) {
+    const char* at = piece.data();
+    const char* const end = at + piece.size();
+    while (at < end) {
+      const char* const lineEnd = DocumentLineReader::FindLineEnd(at, end);
+      lines.emplace_back(at, lineEnd);
+      at = lineEnd + 2;
+    }
+  }
+  return lines;
+}
+
+// Read line by line and in pieces, which must agree.
 std::vector<std::string> LinesOf(std::string_view text) {
   DocumentMemorySource source(text);
   DocumentLineReader reader(source, text.size());
   auto lines = ReadAll(reader);
   EXPECT_EQ(reader.Failure(), "");
+  DocumentMemorySource again(text);
+  DocumentLineReader pieces(again, text.size());
+  EXPECT_EQ(ReadAllInPieces(pieces), lines) << text;
+  EXPECT_EQ(pieces.Failure(), "");
   return lines;
 }
 
@@ -69,6 +90,8 @@ TEST(DocumentLineReaderTest, SplitsOnCrLfOnly) {
       {"A=x\ry\nz\r\n", {"A=x\ry\nz"}},              // lone CR or LF stay in the line
       {"A=1\r", {"A=1\r"}},
       {"\r\n", {""}},
+      {"\r\r\n\r", {"\r", "\r"}},
+      {"A=" + std::string(40, '\r') + "x\r\nB=\r\r\r\n", {"A=" + std::string(40, '\r') + "x", "B=\r\r"}},
   };
   for (const Case& c : cases) EXPECT_EQ(LinesOf(c.text), c.lines) << c.text;
 }
@@ -93,9 +116,13 @@ TEST(DocumentLineReaderTest, CrLfSplitAcrossChunksIsOneBreak) {
 TEST(DocumentLineReaderTest, LinesLongerThanManyChunksArriveWhole) {
   const std::string longValue(5 * DocumentLineReader::kChunkSize + 17, 'v');
   const std::string text = "A=1\r\nText=" + longValue + "\r\nB=2\r\n";
+  const std::vector<std::string> expected{"A=1", "Text=" + longValue, "B=2"};
   TrickleSource source(text, 100);
   DocumentLineReader reader(source, text.size());
-  EXPECT_EQ(ReadAll(reader), (std::vector<std::string>{"A=1", "Text=" + longValue, "B=2"}));
+  EXPECT_EQ(ReadAll(reader), expected);
+  TrickleSource again(text, 100);
+  DocumentLineReader pieces(again, text.size());
+  EXPECT_EQ(ReadAllInPieces(pieces), expected);
 }
 
 TEST(DocumentLineReaderTest, NothingPastTheTotalIsRead) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 
@@ -16,7 +17,7 @@ Publication Read(std::string_view document, DocumentReadOptions options = {}) {
   return publication;
 }
 
-std::string KeysOf(const std::vector<KeyValue>& keys) {
+std::string KeysOf(std::span<const KeyValue> keys) {
   std::string out;
   for (const KeyValue& value : keys) {
     if (!out.empty()) out += ';';
@@ -165,10 +166,10 @@ TEST(DocumentReaderTest, ConvertedValuesKeepTheirText) {
   const Publication publication =
       Read("NewPage=A\r\nObjectType=12\r\nVisible=yes\r\nEnabled=1\r\nInitState=$1\r\n");
   const auto& keys = publication.pages[1].objects[0].keys;
-  EXPECT_TRUE(FindKey(keys, "visible=")->yes);
-  EXPECT_FALSE(FindKey(keys, "ENABLED=")->yes);
-  EXPECT_EQ(FindKey(keys, "INITSTATE=")->number, 1);
-  EXPECT_EQ(FindKey(keys, "INITSTATE=")->raw, "$1");
+  EXPECT_TRUE(FindKey(keys, "visible=")->Yes());
+  EXPECT_FALSE(FindKey(keys, "ENABLED=")->Yes());
+  EXPECT_EQ(FindKey(keys, "INITSTATE=")->Number(), 1);
+  EXPECT_EQ(FindKey(keys, "INITSTATE=")->Raw(), "$1");
   EXPECT_EQ(FindKey(keys, "NAME="), nullptr);
 }
 
@@ -268,6 +269,10 @@ TEST(DocumentReaderTest, ReadsMenus) {
        "", "[] | P[]"},
       {"unclosed menu runs to the end", "NewPage=P\r\nMenuBegin\r\nMenuName=A\r\nNewPage=Q\r\n", false,
        "A ", "", "[] | P[]"},
+      {"last line, without CR LF, inside a menu", "MenuBegin\r\nMenuName=A\r\nMenuText=t", false,
+       "A{MENUTEXT=t} ", "", "[]"},
+      {"last line, without CR LF, after a menu", "MenuBegin\r\nMenuName=A\r\nMenuEnd\r\nNewPage=Z",
+       false, "A ", "", "[] | Z[]"},
       {"tray menu read by a tray application",
        "TrayMenuBegin\r\nMenuName=Show\r\nMenuBegin\r\nMenuName=Sub\r\nMenuEnd\r\nMenuEnd\r\nNewPage=P\r\n",
        true, "", "Show[Sub ] ", "[] | P[]"},

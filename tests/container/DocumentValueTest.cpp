@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "container/DocumentKeys.h"
 
 namespace orv {
@@ -50,25 +53,45 @@ TEST(DocumentValueTest, ConvertsByKeyType) {
   };
   const KeyValue lines = convert("OBJACTION=", "A\xB6" "B\xB6");
   EXPECT_EQ(lines.Text(), "A\r\nB\r\n");
-  EXPECT_EQ(lines.raw, "A\xB6" "B\xB6");
+  EXPECT_EQ(lines.Raw(), "A\xB6" "B\xB6");
 
-  EXPECT_TRUE(convert("VISIBLE=", "yes").yes);
-  EXPECT_TRUE(convert("VISIBLE=", "YES").yes);
+  EXPECT_TRUE(convert("VISIBLE=", "yes").Yes());
+  EXPECT_TRUE(convert("VISIBLE=", "YES").Yes());
   for (std::string_view word : {"1", "True", "Yes ", " Yes", "Y"})
-    EXPECT_FALSE(convert("VISIBLE=", word).yes) << word;
+    EXPECT_FALSE(convert("VISIBLE=", word).Yes()) << word;
 
-  EXPECT_EQ(convert("FONTSTYLE=", "29").number, 13);  // 0b11101: only the low 4 bits
+  EXPECT_EQ(convert("FONTSTYLE=", "29").Number(), 13);  // 0b11101: only the low 4 bits
   const KeyValue colour = convert("PAGECOLOR=", "-2147483643");
-  EXPECT_EQ(static_cast<std::uint32_t>(colour.number), 0x80000005u);
+  EXPECT_EQ(static_cast<std::uint32_t>(colour.Number()), 0x80000005u);
 
   const KeyValue hotKey = convert("KEY=", "$2041");
-  EXPECT_EQ(hotKey.number, 0x2041);
+  EXPECT_EQ(hotKey.Number(), 0x2041);
   EXPECT_EQ(hotKey.Text(), "$2041");  // Integer keys keep their text
 
   EXPECT_EQ(convert("VARNAME=", "Score").Text(), "[Score]");
   EXPECT_EQ(convert("TITLEVARNAME=", "[Title]").Text(), "[Title]");
   EXPECT_EQ(convert("URLVARNAME=", "Url]").Text(), "[Url]");
-  EXPECT_EQ(convert("VARNAME=", "Score").raw, "Score");
+  EXPECT_EQ(convert("VARNAME=", "Score").Raw(), "Score");
+}
+
+// Pilcrows at the ends, side by side and on both sides of every 16-byte
+// boundary, in values of many lengths, as the reader converts them: lines
+// with other bytes behind them.
+TEST(DocumentValueTest, LinesBreakAtEveryPilcrowWhereverItIs) {
+  const std::string pieces[] = {"\xB6", "\xB6\xB6", "a", std::string(14, 'b'), std::string(15, 'c'),
+                                std::string(16, 'd'), std::string(17, 'e'), std::string(33, 'f')};
+  DocumentTextStore store;
+  std::vector<std::string> values;
+  for (const std::string& a : pieces)
+    for (const std::string& b : pieces)
+      for (const std::string& c : pieces) values.push_back(a + b + "\xB6" + c);
+  for (const std::string& value : values) {
+    std::string expected;
+    for (const char ch : value) expected += ch == '\xB6' ? std::string("\r\n") : std::string(1, ch);
+    const std::string line = value + "\r\nNext=\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6\xB6";
+    const std::string_view text = document_value::LinesText(std::string_view(line.data(), value.size()), store);
+    EXPECT_EQ(text, expected) << value;
+  }
 }
 
 TEST(DocumentValueTest, ValuesAreCopiedIntoTheStore) {
@@ -79,9 +102,9 @@ TEST(DocumentValueTest, ValuesAreCopiedIntoTheStore) {
   const KeyValue text = ConvertDocumentValue(*FindDocumentKey("TEXT="), big, &store);
   line.assign(line.size(), '#');
   for (int i = 0; i < 5000; ++i) ConvertDocumentValue(*FindDocumentKey("NAME="), "filler-text", &store);
-  EXPECT_EQ(action.raw, "GotoPage \"A\"\xB6");
+  EXPECT_EQ(action.Raw(), "GotoPage \"A\"\xB6");
   EXPECT_EQ(action.Text(), "GotoPage \"A\"\r\n");
-  EXPECT_EQ(text.raw, big);
+  EXPECT_EQ(text.Raw(), big);
 }
 
 TEST(DocumentKeysTest, FindsKeysInAnyCaseOnlyWithTheirEqualsSign) {
