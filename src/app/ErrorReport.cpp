@@ -24,4 +24,14 @@ void ReportError(const std::exception& error, std::string_view title, std::strin
   if (!text.empty()) ShowPlayerMessage(title, text, okCaption);
 }
 
+bool DeliverReportingErrors(const std::function<bool()>& deliver,
+                            const std::function<void(const std::exception&)>& report) {
+  try {
+    return deliver();
+  } catch (const std::exception& error) {
+    if (report) report(error);
+    return false;
+  }
+}
+
 }  // namespace orv

@@ -3,6 +3,7 @@
 // by its error text, running out of memory by message 209, anything else by
 // its own message.
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,11 @@ std::string ExceptionText(const std::exception& error);
 // Shows ExceptionText in the player's message box, captioned `title`, with
 // one `okCaption` button; nothing for an empty text.
 void ReportError(const std::exception& error, std::string_view title, std::string_view okCaption);
+
+// Runs `deliver` (an event's delivery, say); an exception it throws goes to
+// `report` instead of through the event loop, which cannot pass it on.
+// Returns what `deliver` returned, or false after an exception.
+bool DeliverReportingErrors(const std::function<bool()>& deliver,
+                            const std::function<void(const std::exception&)>& report);
 
 }  // namespace orv

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <map>
 
+#include "app/ErrorReport.h"
 #include "app/ExtractionFolder.h"
 #include "app/PackagePictureSource.h"
 #include "app/PasswordEntryForm.h"
@@ -170,6 +171,14 @@ TPublicationSession::TPublicationSession(TPlayerCommandLine commandLine)
 }
 
 TPublicationSession::~TPublicationSession() { Finish(); }
+
+void TPublicationSession::ReportException(const std::exception& error) {
+  if (!current_) {
+    ReportError(error, "Orvalis", "");
+    return;
+  }
+  ReportError(error, current_->publication.settings.Text("TITLE="), current_->publication.texts.Text("L_OK="));
+}
 
 TWorkForm* TPublicationSession::Window() const { return current_ ? current_->window.get() : nullptr; }
 Package* TPublicationSession::CurrentPackage() const { return current_ ? current_->package.get() : nullptr; }

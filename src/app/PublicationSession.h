@@ -5,6 +5,7 @@
 // showing, the close query's own steps and the clean-up after the window
 // closed follow the order the publication expects.
 #include <QObject>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +59,10 @@ class TPublicationSession : public QObject {
   // A command line handed over by a later start: replaces "[CommandLine]"'s
   // text and posts "CommandLine_OnChange" when the subroutine library has it.
   void CommandLineChanged(const std::string& text);
+
+  // An exception caught in a window callback, in the player's message box
+  // captioned with the publication's title.
+  void ReportException(const std::exception& error);
 
   TWorkForm* Window() const;
   Package* CurrentPackage() const;

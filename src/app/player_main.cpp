@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PlayerApplication.h"
 #include "app/PlayerCommandLine.h"
 #include "app/PlayerMessageBox.h"
 #include "app/PublicationSession.h"
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  QApplication app(argc, argv);  // takes Qt's own options out of argv
+  orv::TPlayerApplication app(argc, argv);  // takes Qt's own options out of argv
   app.setQuitOnLastWindowClosed(false);
   args.assign(argv + 1, argv + argc);
   orv::TakePlayerOptions(args, options, error);
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   orv::TPublicationSession session(commandLine);
+  app.OnException = [&session](const std::exception& error) { session.ReportException(error); };
   trace.Attach(session.Engine());
   orv::TUnattendedQuit quit([&session]() -> QWidget* { return session.Window(); });
   if (options.QuitAfter >= 0) quit.Start(static_cast<int>(options.QuitAfter));
