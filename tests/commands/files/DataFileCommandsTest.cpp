@@ -127,34 +127,23 @@ TEST_F(ReadCacheTest, EveryChangeOfTheFileDropsTheCache) {
 }
 
 TEST_F(ReadCacheTest, AnEditKeepingTheModificationTimeIsNoticed) {
-  // Another program rewrites the file within the same clock tick: the time
-  // is unchanged, the size is not.
-  const std::string path = dir / "d.txt";
-  Put("d.txt", "aa\r\nbb\r\ncc");
-  struct stat st {};
-  ::stat(path.c_str(), &st);
-  Run(R"(FileRead "d.txt" "1" "[A]")");
-  WriteBytes(path, "aa\r\nXYZ\r\ncc");
-  const timespec times[2] = {st.st_atim, st.st_mtim};
-  ::utimensat(AT_FDCWD, path.c_str(), times, 0);
-  Run(R"(FileRead "d.txt" "2" "[B]")");
-  EXPECT_EQ(Var("B"), "XYZ");
-}
-
-TEST_F(ReadCacheTest, ASameSizeEditWithTheOldTimesRestoredIsNoticed) {
-  // The cache keeps the file open with what it read ahead; an edit that
-  // keeps size and modification time still moves the change time.
-  const std::string path = dir / "d.txt";
-  Put("d.txt", "aa\r\nbb\r\ncc");
-  struct stat st {};
-  ::stat(path.c_str(), &st);
-  Run(R"(FileRead "d.txt" "1" "[A]")");
-  ASSERT_EQ(ReadCacheState().NextLine, 2);
-  WriteBytes(path, "aa\r\nXY\r\ncc");
-  const timespec times[2] = {st.st_atim, st.st_mtim};
-  ::utimensat(AT_FDCWD, path.c_str(), times, 0);
-  Run(R"(FileRead "d.txt" "2" "[B]")");
-  EXPECT_EQ(Var("B"), "XY");
+  // Another program rewrites the file within the same clock tick, so the
+  // modification time stays. A new size tells; at the same size the cache,
+  // which keeps the file open with what it read ahead, still sees the
+  // change time move.
+  for (const std::string line : {"XYZ", "XY"}) {
+    const std::string path = dir / "d.txt";
+    Put("d.txt", "aa\r\nbb\r\ncc");
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    Run(R"(FileRead "d.txt" "1" "[A]")");
+    ASSERT_EQ(ReadCacheState().NextLine, 2) << line;
+    WriteBytes(path, "aa\r\n" + line + "\r\ncc");
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+    Run(R"(FileRead "d.txt" "2" "[B]")");
+    EXPECT_EQ(Var("B"), line);
+  }
 }
 
 TEST_F(ReadCacheTest, AFileRenamedOverTheReadOneIsReadAfresh) {
