@@ -15,6 +15,7 @@
 #include "app/PasswordEntryForm.h"
 #include "app/PlayerMessageBox.h"
 #include "app/PublicationFileReader.h"
+#include "app/ScreenSaverExit.h"
 #include "app/StartPage.h"
 #include "app/WorkForm.h"
 #include "base/Ansi.h"
@@ -51,6 +52,7 @@ struct LoadedPublication {
   std::unique_ptr<TPackagePictures> pictures;
   std::unique_ptr<TSplashScreenForm> splash;
   std::unique_ptr<TWorkForm> window;
+  std::unique_ptr<TScreenSaverExit> saverExit;  // before the window goes
 };
 
 // The script host of the windowed player, knowing the open package.
@@ -332,6 +334,19 @@ void TPublicationSession::ShowAndPaint(LoadedPublication& loaded) {
   // First paint: the start page, with the start-up action once before its
   // enter action.
   if (!reloading_) QCoreApplication::processEvents();
+  if (commandLine_.RunMode == cmdmode::kSaverRunning && loaded.publication.settings.Yes("MOUSEEXIT=")) {
+    // The close runs from the event loop, never inside the input event; one
+    // at a time, however much input arrives meanwhile.
+    auto pending = std::make_shared<bool>(false);
+    loaded.saverExit = std::make_unique<TScreenSaverExit>([this, pending] {
+      if (*pending) return;
+      *pending = true;
+      QTimer::singleShot(0, this, [this, pending] {
+        *pending = false;
+        if (TWorkForm* current = Window()) current->close();
+      });
+    });
+  }
   window.ShowFirstPage(loaded.startPage);
 }
 

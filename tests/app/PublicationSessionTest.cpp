@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QThread>
@@ -13,6 +14,7 @@
 #include <functional>
 
 #include "app/PasswordEntryForm.h"
+#include "app/PlayerCommandLine.h"
 #include "app/PublicationSession.h"
 #include "app/SplashScreenForm.h"
 #include "app/WorkForm.h"
@@ -236,6 +238,32 @@ TEST_F(PublicationSessionTest, PackageFontsAreRegisteredAndRemovedAtTheEnd) {
   session.Finish();
   // Removed even though EXTRACTOP= did not ask for deletion.
   EXPECT_FALSE(FileThere(hostPath));
+}
+
+TEST_F(PublicationSessionTest, ScreenSaverWithMouseExitClosesOnAKeyThroughTheShutdownAction) {
+  const std::string saver = Publication("saver.scr", "MouseExit=Yes\r\n" + kFirst);
+  struct Case {
+    int runMode;
+    bool closes;
+  } cases[] = {{cmdmode::kSaverRunning, true}, {cmdmode::kProgram, false}};
+  for (const Case& c : cases) {
+    TPlayerCommandLine commandLine;
+    commandLine.RunMode = c.runMode;
+    TPublicationSession session{commandLine};
+    ASSERT_EQ(session.Start(saver), TPublicationSession::StartResult::Started);
+    TWorkForm* window = session.Window();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &key);
+    if (c.closes) {
+      EXPECT_TRUE(ServeUntil([&] { return window->Closed(); }));
+    } else {
+      for (int i = 0; i < 20; ++i) QApplication::processEvents();
+      EXPECT_FALSE(window->Closed());
+    }
+    // The shutdown action ran only when the key ended the run.
+    EXPECT_EQ(session.Vars().GetVar("[Trail]"), c.closes ? "1Q" : "1") << c.runMode;
+    session.Finish();
+  }
 }
 
 }  // namespace
