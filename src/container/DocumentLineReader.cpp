@@ -68,29 +68,6 @@ bool DocumentLineReader::ReadChunk() {
   return got > 0;
 }
 
-bool DocumentLineReader::NextLineReading(std::string_view& line) {
-  for (;;) {
-    // Look for a CR with its LF behind it; a lone CR stays in the line.
-    std::size_t at = FindCr(scanned_);
-    while (at + 1 < end_ && buffer_[at + 1] != '\n') at = FindCr(at + 1);
-    if (at + 1 < end_) {
-      line = std::string_view(buffer_ + start_, at - start_);
-      start_ = scanned_ = at + 2;
-      return true;
-    }
-    // None yet. A CR at the very end may pair with an LF still to come.
-    scanned_ = at;
-    // The data ends only when the buffer is empty and nothing is left to
-    // read: a CR LF that closes a chunk exactly must not end the document.
-    if (exhausted_ || !ReadChunk()) {
-      if (start_ >= end_) return false;
-      line = std::string_view(buffer_ + start_, end_ - start_);
-      start_ = scanned_ = end_;
-      return true;
-    }
-  }
-}
-
 bool DocumentLineReader::NextLines(std::string_view& lines) {
   for (;;) {
     // The last CR LF read so far; none begins before scanned_.

@@ -37,19 +37,6 @@ class DocumentLineReader {
   DocumentLineReader(DocumentSource& source, std::uint64_t total, Progress progress = {},
                      DocumentTextStore* keep = nullptr);
 
-  // The next line without its CR LF; false once every byte has been used up.
-  // After the last CR LF, the rest of the data is the last line.
-  bool NextLine(std::string_view& line) {
-    // The usual case, a whole line waiting in the buffer, without a call.
-    const std::size_t at = FindCr(scanned_);
-    if (at + 1 < end_ && buffer_[at + 1] == '\n') {
-      line = std::string_view(buffer_ + start_, at - start_);
-      start_ = scanned_ = at + 2;
-      return true;
-    }
-    return NextLineReading(line);
-  }
-
   // The next lines in one piece, for a caller that cuts them itself: from
   // the next line up to and including the last CR LF read so far, reading
   // chunks until there is one; at the end of the data, the rest, which is
@@ -89,27 +76,6 @@ class DocumentLineReader {
   std::uint64_t BytesRead() const { return bytesRead_; }
 
  private:
-  // The first CR from `from` on, or end_. Sixteen bytes are looked at a
-  // time where the processor can, reading at most 15 bytes past the data,
-  // into the kReadAhead bytes every buffer has.
-  std::size_t FindCr(std::size_t from) const {
-#if defined(__SSE2__)
-    const __m128i cr = _mm_set1_epi8('\r');
-    for (std::size_t i = from; i < end_; i += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(buffer_ + i));
-      if (const auto hits = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, cr)))) {
-        const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(hits));
-        return at < end_ ? at : end_;
-      }
-    }
-    return end_;
-#else
-    if (from >= end_) return end_;
-    const void* cr = std::memchr(buffer_ + from, '\r', end_ - from);
-    return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - buffer_) : end_;
-#endif
-  }
-  bool NextLineReading(std::string_view& line);
   bool ReadChunk();
   void MakeRoom(std::size_t want);
 
