@@ -12,21 +12,13 @@
 
 namespace orv {
 
-namespace {
-
-QString Shown(std::string_view ansi) {
-  return QString::fromStdString(AnsiToUtf8(ansi)).replace(QLatin1Char('|'), QLatin1Char('\n'));
-}
-
-}  // namespace
-
 TPasswordEntryForm::TPasswordEntryForm(std::string password, PasswordTexts texts, QWidget* parent)
     : QDialog(parent), password_(std::move(password)), texts_(std::move(texts)) {
-  setWindowTitle(Shown(texts_.Title));
+  setWindowTitle(DialogText(texts_.Title));
   auto* layout = new QVBoxLayout(this);
-  if (!texts_.Message.empty()) layout->addWidget(new QLabel(Shown(texts_.Message), this));
+  if (!texts_.Message.empty()) layout->addWidget(new QLabel(DialogText(texts_.Message), this));
   auto* promptRow = new QHBoxLayout;
-  if (!texts_.Prompt.empty()) promptRow->addWidget(new QLabel(Shown(texts_.Prompt), this));
+  if (!texts_.Prompt.empty()) promptRow->addWidget(new QLabel(DialogText(texts_.Prompt), this));
   entry_ = new QLineEdit(this);
   entry_->setEchoMode(QLineEdit::Password);
   promptRow->addWidget(entry_);
@@ -34,8 +26,8 @@ TPasswordEntryForm::TPasswordEntryForm(std::string password, PasswordTexts texts
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   // A publication without its own captions still gets usable buttons.
-  ok_ = new QPushButton(texts_.Ok.empty() ? Shown(Message(msg::kOk)) : Shown(texts_.Ok), this);
-  cancel_ = new QPushButton(texts_.Cancel.empty() ? QStringLiteral("Cancel") : Shown(texts_.Cancel), this);
+  ok_ = new QPushButton(texts_.Ok.empty() ? DialogText(Message(msg::kOk)) : DialogText(texts_.Ok), this);
+  cancel_ = new QPushButton(texts_.Cancel.empty() ? QStringLiteral("Cancel") : DialogText(texts_.Cancel), this);
   ok_->setDefault(true);
   ok_->setEnabled(false);
   buttons->addWidget(ok_);

@@ -6,16 +6,13 @@
 
 #include "base/Ansi.h"
 #include "base/Messages.h"
+#include "base/TextForms.h"
 
 namespace orv {
 
-namespace {
-
 QString DialogText(std::string_view ansi) {
-  return QString::fromStdString(AnsiToUtf8(ansi)).replace(QLatin1Char('|'), QLatin1Char('\n'));
+  return QString::fromStdString(AnsiToUtf8(BarsToLineBreaks(ansi, "\n")));
 }
-
-}  // namespace
 
 void PrintPlayerMessage(std::string_view text) {
   std::string line = AnsiToUtf8(text);

@@ -3,6 +3,7 @@
 // that cannot be opened, an error caught in a window callback): one button,
 // "|" as a line break. Every text shown is also written to standard error,
 // so an unattended run leaves a trace of it. Texts are Windows-1252.
+#include <QString>
 #include <string_view>
 
 class QWidget;
@@ -11,6 +12,9 @@ namespace orv {
 
 void ShowPlayerMessage(std::string_view title, std::string_view text, std::string_view button,
                        QWidget* parent = nullptr);
+
+// A Windows-1252 text as a dialog shows it: "|" is a line break.
+QString DialogText(std::string_view ansi);
 
 // The text alone on standard error, as "orvalis: TEXT" in UTF-8.
 void PrintPlayerMessage(std::string_view text);

@@ -25,8 +25,7 @@ std::optional<std::string> ReadDiskFile(std::string_view ansiName) {
 
 std::optional<std::string> ReadPublicationFile(const Package* package, std::string_view name) {
   if (name.empty()) return std::nullopt;
-  const bool embedded = name.size() > kEmbeddedPrefix.size() &&
-                        AnsiSameText(name.substr(0, kEmbeddedPrefix.size()), kEmbeddedPrefix);
+  const bool embedded = name.size() > kEmbeddedPrefix.size() && AnsiStartsWithText(name, kEmbeddedPrefix);
   if (package != nullptr) {
     if (embedded && package->TestRun()) {
       const std::string mapped = package->MapEmbeddedName(name);
