@@ -1,6 +1,7 @@
 #include "container/DocumentKeys.h"
 
 #include "container/DocumentKeyIndex.h"
+#include "container/DocumentKeyPrefixes.h"
 #include "container/DocumentValue.h"
 
 namespace orv {
@@ -272,6 +273,11 @@ namespace document_key_index {
 extern const KeyTable kTable;
 constexpr KeyTable kTable = BuildKeyTable(kKeys);
 }  // namespace document_key_index
+
+namespace document_key_prefix {
+extern const PrefixTable kTable;
+constexpr PrefixTable kTable = BuildPrefixTable(kKeys);
+}  // namespace document_key_prefix
 
 const DocumentKey* FindDocumentKey(std::string_view key) {
   if (key.empty() || key.size() > kLongestDocumentKey) return nullptr;

@@ -55,6 +55,16 @@ struct DocumentKey {
   const char* defaultText = nullptr;
 };
 
+// Keys the reader acts on as it meets them: every key but an object's
+// properties and the keys it ignores. An object's properties are converted
+// when its keys are asked for (Publication::ObjectKeys).
+constexpr bool IsReadAtOnce(const DocumentKey& key) {
+  if (key.scope == KeyScope::Ignored) return false;
+  if (key.scope != KeyScope::Object) return true;
+  return key.role == KeyRole::ObjectType || key.role == KeyRole::GroupBegin ||
+         key.role == KeyRole::GroupEnd;
+}
+
 // No known key is longer.
 inline constexpr std::size_t kLongestDocumentKey = 32;
 

@@ -23,7 +23,7 @@ class DocumentLineReader {
   static constexpr std::size_t kChunkSize = 2048;
   // Bytes after the end of every line handed out that may be read (and hold
   // anything), so a caller can look at a line a machine word at a time.
-  static constexpr std::size_t kReadAhead = 32;
+  static constexpr std::size_t kReadAhead = 64;
   // round(bytes read / total x 100), after every chunk.
   using Progress = std::function<void(int percent)>;
 

@@ -9,14 +9,17 @@
 #include "base/ErrorText.h"
 #include "container/DocumentInflateSource.h"
 #include "container/DocumentKeyIndex.h"
+#include "container/DocumentLineScanner.h"
 #include "container/DocumentMemorySource.h"
 #include "container/PublicationPageNames.h"
 
 namespace orv {
 namespace {
 
-// Values are converted where the reader keeps its lines.
+// Values are converted, and lines scanned, where the reader keeps its lines.
 static_assert(DocumentLineReader::kReadAhead >= document_value::kValueReadAhead);
+static_assert(DocumentLineReader::kReadAhead >= DocumentLineScanner::kReadAhead);
+static_assert(DocumentLineReader::kReadAhead >= kLongestDocumentKey);
 
 bool IsAcceptedColourCount(std::int32_t colours) {
   switch (colours) {
@@ -37,84 +40,56 @@ class DocumentReader {
   DocumentReader(DocumentLineReader& lines, const DocumentReadOptions& options,
                  Publication& publication)
       : lines_(lines), options_(options), publication_(publication),
-        store_(*publication.textStore), keyStore_(*publication.keyStore) {}
+        store_(*publication.textStore) {}
 
   void Run() {
-    const DocumentKey* const first = DocumentKeys().data();
-    // The lines are cut here, a piece of whole lines at a time, with the
-    // cursor in locals; a line that needs more than storing hands the
-    // cursor over to the members, since a menu section reads on by itself.
-    const char* at = cursor_;
-    const char* end = pieceEnd_;
-    for (;;) {
-      if (at >= end) {
-        if (!NextPiece()) break;
-        at = cursor_;
-        end = pieceEnd_;
+    std::string_view line;
+    while (NextPiece()) {
+      // A run goes on into the next piece when that one follows in memory.
+      if (cursor_ != runPieceEnd_) {
+        CloseRun(runPieceEnd_);
+        OpenRun(cursor_);
       }
-      const char* const lineEnd = DocumentLineReader::FindLineEnd(at, end);
-      const std::string_view line(at, static_cast<std::size_t>(lineEnd - at));
-      at = lineEnd + 2;
-      const KeyedDocumentLine keyed = LookUpDocumentLine(line);
-      if (keyed.value.empty() || !keyed.key) continue;
-      const DocumentKey& key = *keyed.key;
-      const std::string_view value = keyed.value;
-      // Most lines are an object's property: those are stored here at once,
-      // converted as ConvertKeptDocumentValue does.
-      switch (kSteps.steps[static_cast<std::size_t>(&key - first)]) {
-        case Step::ObjectText:
-          if (current_) Store(key, value, value);
-          break;
-        case Step::ObjectLines:
-          if (current_) Store(key, value, document_value::LinesText(value, store_));
-          break;
-        case Step::Other:
-          cursor_ = at;
-          pieceEnd_ = end;
-          Dispatch(key, value);
-          at = cursor_;
-          end = pieceEnd_;
-          break;
+      scanner_.Start(cursor_, pieceEnd_);
+      // Only the lines that may carry a key read at once come out; the rest
+      // are the current object's, taken from its runs when asked for.
+      while (scanner_.Next(line)) {
+        const KeyedDocumentLine keyed = LookUpDocumentLine(line);
+        if (keyed.value.empty() || !keyed.key || !IsReadAtOnce(*keyed.key)) continue;
+        CloseRun(line.data());
+        cursor_ = scanner_.Position();
+        const char* const pieceEnd = pieceEnd_;
+        Dispatch(*keyed.key, keyed.value);
+        OpenRun(cursor_);
+        // A menu section reads on by itself.
+        if (cursor_ != scanner_.Position() || pieceEnd_ != pieceEnd)
+          scanner_.Start(cursor_, pieceEnd_);
       }
+      runPieceEnd_ = pieceEnd_;
     }
+    CloseRun(runPieceEnd_);
     SetCurrent(nullptr);
   }
 
  private:
-  // What a line does, by its key, so the common lines need one decision.
-  enum class Step : std::uint8_t { Other, ObjectText, ObjectLines };
-
-  struct StepTable {
-    std::array<Step, 512> steps{};
-  };
-
-  static constexpr Step StepOf(const DocumentKey& key) {
-    if (key.scope != KeyScope::Object || key.role != KeyRole::Plain) return Step::Other;
-    // Numbers and Booleans are read from the text when asked for.
-    return key.type == KeyType::Lines ? Step::ObjectLines : Step::ObjectText;
-  }
-
-  static StepTable BuildSteps() {
-    StepTable table;
-    const std::span<const DocumentKey> keys = DocumentKeys();
-    if (keys.size() > table.steps.size()) std::abort();
-    for (std::size_t i = 0; i < keys.size(); ++i) table.steps[i] = StepOf(keys[i]);
-    return table;
-  }
-  static inline const StepTable kSteps = BuildSteps();
-
   static std::int32_t ReadNumber(std::string_view value) {
     std::int32_t number;
     if (!document_value::ReadPlainDecimal(value, number)) number = ReadDocumentInteger(value);
     return number;
   }
 
-  void Store(const DocumentKey& key, std::string_view raw, std::string_view text) {
-    KeyValue record;
-    record.key = &key;
-    record.SetRaw(raw);
-    record.SetText(text);
-    keyStore_.Append(current_->keys, record);
+  // The current object's lines from `at` on belong to it.
+  void OpenRun(const char* at) { runStart_ = current_ ? at : nullptr; }
+
+  // The current object's run of lines ends before `at`.
+  void CloseRun(const char* at) {
+    if (current_ && runStart_ && at > runStart_) {
+      std::vector<DocumentLineRun>& runs = publication_.objectLines;
+      if (current_->runCount == 0) current_->firstRun = static_cast<std::uint32_t>(runs.size());
+      runs.push_back(DocumentLineRun{runStart_, static_cast<std::size_t>(at - runStart_)});
+      ++current_->runCount;
+    }
+    runStart_ = nullptr;
   }
 
   // One open group or container. A section opened where it cannot be (no
@@ -193,8 +168,7 @@ class DocumentReader {
         EndGroup();
         break;
       default:
-        if (current_) keyStore_.Append(current_->keys, Convert(key, value));
-        break;
+        break;  // properties are converted when asked for
     }
   }
 
@@ -324,10 +298,14 @@ class DocumentReader {
   // the document, which has no CR LF.
   const char* cursor_ = nullptr;
   const char* pieceEnd_ = nullptr;
+  DocumentLineScanner scanner_;
+  // Where the current object's open run of lines starts, and where the
+  // piece it was last seen in ends.
+  const char* runStart_ = nullptr;
+  const char* runPieceEnd_ = nullptr;
   const DocumentReadOptions& options_;
   Publication& publication_;
   DocumentTextStore& store_;
-  KeyValueStore& keyStore_;
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
   PublicationObject* current_ = nullptr;

@@ -1,6 +1,34 @@
 #include "container/Publication.h"
 
+#include "container/DocumentKeyIndex.h"
+#include "container/DocumentLineReader.h"
+
 namespace orv {
+
+KeyList Publication::ObjectKeys(const PublicationObject& object) const {
+  if (object.keysConverted) return object.convertedKeys;
+  KeyList keys;
+  for (std::uint32_t i = 0; i < object.runCount; ++i) {
+    const DocumentLineRun& run = objectLines[object.firstRun + i];
+    const char* const end = run.begin + run.size;
+    // The runs lie in the text store's blocks, with the line reader's
+    // read-ahead behind them, as the lookup and the conversion need.
+    for (const char* at = run.begin; at < end;) {
+      const char* const lineEnd = DocumentLineReader::FindLineEnd(at, end);
+      const KeyedDocumentLine keyed =
+          LookUpDocumentLine(std::string_view(at, static_cast<std::size_t>(lineEnd - at)));
+      at = lineEnd + 2;
+      // The other lines of the run were read at once, or ignored.
+      const DocumentKey* const key = keyed.key;
+      if (!key || keyed.value.empty() || key->scope != KeyScope::Object || IsReadAtOnce(*key))
+        continue;
+      keyStore->Append(keys, ConvertKeptDocumentValue(*key, keyed.value, *textStore));
+    }
+  }
+  object.convertedKeys = keys;
+  object.keysConverted = true;
+  return keys;
+}
 
 const KeyValue* FindKey(std::span<const KeyValue> keys, std::string_view name) {
   const DocumentKey* known = FindDocumentKey(name);

@@ -23,11 +23,24 @@ inline constexpr int kGroupObjectType = 20;
 inline constexpr int kContainerObjectType = 21;
 inline constexpr int kLinkedArticleObjectType = 24;
 
+// Where some of an object's lines are in the document text the publication
+// keeps: whole CR LF lines, the last one of the document perhaps without.
+struct DocumentLineRun {
+  const char* begin = nullptr;
+  std::size_t size = 0;
+};
+
 struct PublicationObject {
-  int type = 0;                  // 2 to 24
-  KeyList keys;                  // in the order read, "OBJECTTYPE=" not included;
-                                 // the records live in the publication's key store
+  int type = 0;                             // 2 to 24
   std::vector<PublicationObject> children;  // groups and containers
+  // The lines read while the object was current: runs firstRun to
+  // firstRun + runCount - 1 of the publication's objectLines. Its keys are
+  // taken from them when asked for (Publication::ObjectKeys).
+  std::uint32_t firstRun = 0;
+  std::uint32_t runCount = 0;
+  // Filled by Publication::ObjectKeys the first time they are asked for.
+  mutable KeyList convertedKeys;
+  mutable bool keysConverted = false;
 };
 
 struct PublicationPage {
@@ -55,6 +68,14 @@ struct Publication {
   bool hasTrayMenu = false;    // read only for a tray application
   std::vector<PublicationMenuItem> trayMenu;
   int linkedArticleCount = 0;  // type-24 objects
+  std::vector<DocumentLineRun> objectLines;
+
+  // The object's keys in the order read, "OBJECTTYPE=" not included, each
+  // converted by its type. They are converted the first time they are asked
+  // for, since reading the document is on the way to the first page and
+  // most objects are built later or never; the records live in the key
+  // store and stay valid as long as the publication.
+  KeyList ObjectKeys(const PublicationObject& object) const;
 };
 
 // The first key of that name, or null.

@@ -68,8 +68,9 @@ void WriteTable(const PublicationKeyTable& table, bool givenOnly, int depth, std
   out += '}';
 }
 
-template <typename Node, typename WriteHead>
-void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, WriteHead head) {
+template <typename Node, typename WriteHead, typename KeysOf>
+void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, WriteHead head,
+                KeysOf keysOf) {
   if (nodes.empty()) {
     out += "[]";
     return;
@@ -81,9 +82,9 @@ void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, Wri
     out += '{';
     head(node, out);
     out += ", \"keys\": ";
-    WriteKeyPairs(node.keys, out);
+    WriteKeyPairs(keysOf(node), out);
     out += ", \"children\": ";
-    WriteNodes(node.children, depth + 1, out, head);
+    WriteNodes(node.children, depth + 1, out, head, keysOf);
     out += '}';
     out += i + 1 < nodes.size() ? ",\n" : "\n";
   }
@@ -91,18 +92,25 @@ void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, Wri
   out += ']';
 }
 
-void WriteObjects(const std::vector<PublicationObject>& objects, int depth, std::string& out) {
-  WriteNodes(objects, depth, out, [](const PublicationObject& object, std::string& text) {
-    text += "\"type\": ";
-    text += std::to_string(object.type);
-  });
+void WriteObjects(const Publication& publication, const std::vector<PublicationObject>& objects,
+                  int depth, std::string& out) {
+  WriteNodes(
+      objects, depth, out,
+      [](const PublicationObject& object, std::string& text) {
+        text += "\"type\": ";
+        text += std::to_string(object.type);
+      },
+      [&publication](const PublicationObject& object) { return publication.ObjectKeys(object); });
 }
 
 void WriteMenu(const std::vector<PublicationMenuItem>& items, int depth, std::string& out) {
-  WriteNodes(items, depth, out, [](const PublicationMenuItem& item, std::string& text) {
-    text += "\"name\": ";
-    AppendJsonString(item.name, text);
-  });
+  WriteNodes(
+      items, depth, out,
+      [](const PublicationMenuItem& item, std::string& text) {
+        text += "\"name\": ";
+        AppendJsonString(item.name, text);
+      },
+      [](const PublicationMenuItem& item) { return std::span<const KeyValue>(item.keys); });
 }
 
 }  // namespace
@@ -147,7 +155,7 @@ void WritePublicationJson(const Publication& publication, std::string& out) {
     out += ", \"keys\": ";
     WriteKeyMap(page.keys, out);
     out += ", \"objects\": ";
-    WriteObjects(page.objects, 2, out);
+    WriteObjects(publication, page.objects, 2, out);
     out += '}';
   }
   out += "\n  ],\n  \"menubar\": ";

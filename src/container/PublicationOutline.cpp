@@ -35,18 +35,20 @@ void WriteKeys(std::span<const KeyValue> keys, int depth, std::string& out) {
   for (const KeyValue& value : keys) WriteKey(value, depth, out);
 }
 
-void WriteObjects(const std::vector<PublicationObject>& objects, int depth, std::string& out) {
+void WriteObjects(const Publication& publication, const std::vector<PublicationObject>& objects,
+                  int depth, std::string& out) {
   for (const PublicationObject& object : objects) {
     Indent(depth, out);
     out += "Object ";
     out += std::to_string(object.type);
-    if (const KeyValue* name = FindKey(object.keys, "NAME=")) {
+    const KeyList keys = publication.ObjectKeys(object);
+    if (const KeyValue* name = FindKey(keys, "NAME=")) {
       out += ' ';
       AppendQuoted(name->Raw(), out);
     }
     out += '\n';
-    WriteKeys(object.keys, depth + 1, out);
-    WriteObjects(object.children, depth + 1, out);
+    WriteKeys(keys, depth + 1, out);
+    WriteObjects(publication, object.children, depth + 1, out);
   }
 }
 
@@ -94,7 +96,7 @@ void WritePublicationOutline(const Publication& publication, std::string& out) {
       out += '\n';
     }
     WriteKeys(page.keys, 1, out);
-    WriteObjects(page.objects, 1, out);
+    WriteObjects(publication, page.objects, 1, out);
   }
   if (publication.hasMenuBar) {
     out += "Menu bar\n";

@@ -29,12 +29,13 @@ std::string KeysOf(std::span<const KeyValue> keys) {
 }
 
 // "(type KEY=value;... (child)...)"
-std::string ObjectsOf(const std::vector<PublicationObject>& objects) {
+std::string ObjectsOf(const Publication& publication, const std::vector<PublicationObject>& objects) {
   std::string out;
   for (const PublicationObject& object : objects) {
     out += '(' + std::to_string(object.type);
-    if (!object.keys.empty()) out += ' ' + KeysOf(object.keys);
-    if (!object.children.empty()) out += ' ' + ObjectsOf(object.children);
+    const KeyList keys = publication.ObjectKeys(object);
+    if (!keys.empty()) out += ' ' + KeysOf(keys);
+    if (!object.children.empty()) out += ' ' + ObjectsOf(publication, object.children);
     out += ')';
   }
   return out;
@@ -45,7 +46,7 @@ std::string PagesOf(const Publication& publication) {
   std::string out;
   for (const PublicationPage& page : publication.pages) {
     if (!out.empty()) out += " | ";
-    out += page.name + '[' + KeysOf(page.keys) + ']' + ObjectsOf(page.objects);
+    out += page.name + '[' + KeysOf(page.keys) + ']' + ObjectsOf(publication, page.objects);
   }
   return out;
 }
@@ -152,7 +153,7 @@ TEST(DocumentReaderTest, NestingIsBounded) {
   EXPECT_EQ(Depth(objects), kMaxDocumentNesting + 1);
   // Every end is matched, so the last object is back on the page itself.
   ASSERT_EQ(objects.size(), 2u);
-  EXPECT_EQ(KeysOf(objects[1].keys), "NAME=After");
+  EXPECT_EQ(KeysOf(publication.ObjectKeys(objects[1])), "NAME=After");
 }
 
 TEST(DocumentReaderTest, CountsLinkedArticles) {
@@ -165,7 +166,7 @@ TEST(DocumentReaderTest, CountsLinkedArticles) {
 TEST(DocumentReaderTest, ConvertedValuesKeepTheirText) {
   const Publication publication =
       Read("NewPage=A\r\nObjectType=12\r\nVisible=yes\r\nEnabled=1\r\nInitState=$1\r\n");
-  const auto& keys = publication.pages[1].objects[0].keys;
+  const KeyList keys = publication.ObjectKeys(publication.pages[1].objects[0]);
   EXPECT_TRUE(FindKey(keys, "visible=")->Yes());
   EXPECT_FALSE(FindKey(keys, "ENABLED=")->Yes());
   EXPECT_EQ(FindKey(keys, "INITSTATE=")->Number(), 1);

@@ -95,7 +95,8 @@ TEST_F(PackageDocumentTest, LargeDocumentsArriveWholeWithProgressPerChunk) {
     ASSERT_EQ(publication.pages.size(), 401u);
     EXPECT_EQ(publication.pages.back().name, "Page 400");
     ASSERT_EQ(publication.pages.back().objects.size(), 10u);
-    EXPECT_EQ(publication.pages.back().objects.back().keys.back().Text(), "Beep\r\nBeep\r\n");
+    EXPECT_EQ(publication.ObjectKeys(publication.pages.back().objects.back()).back().Text(),
+              "Beep\r\nBeep\r\n");
     const std::size_t chunks =
         (document.size() + DocumentLineReader::kChunkSize - 1) / DocumentLineReader::kChunkSize;
     EXPECT_EQ(progress.size(), chunks);
