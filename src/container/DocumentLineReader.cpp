@@ -16,12 +16,13 @@ constexpr std::size_t kBlockSize = 64 * 1024;
 DocumentLineReader::DocumentLineReader(DocumentSource& source, std::uint64_t total,
                                        Progress progress, DocumentTextStore* keep)
     : source_(source), total_(total), progress_(std::move(progress)), keep_(keep) {
-  exhausted_ = total_ == 0;
+  exhausted_ = sourceDone_ = total_ == 0;
 }
 
 // Room for `want` more bytes after the line being assembled. With a store,
 // a new block is taken and the old one stays as it is, since lines already
-// handed out live there; otherwise the buffer is reused.
+// handed out live there; otherwise the buffer is reused. Called only when
+// every byte fetched has been taken into a chunk.
 void DocumentLineReader::MakeRoom(std::size_t want) {
   const std::size_t partial = end_ - start_;
   if (!keep_ && buffer_ && partial + want <= capacity_) {
@@ -43,29 +44,50 @@ void DocumentLineReader::MakeRoom(std::size_t want) {
   }
   scanned_ -= start_;
   start_ = 0;
-  end_ = partial;
+  end_ = fetched_ = partial;
 }
 
-bool DocumentLineReader::ReadChunk() {
-  const std::size_t want =
-      static_cast<std::size_t>(std::min<std::uint64_t>(kChunkSize, total_ - bytesRead_));
-  if (!buffer_ || end_ + want > capacity_) MakeRoom(want);
-  const std::size_t got = source_.Read(buffer_ + end_, want);
-  end_ += got;
+// Fills the rest of the buffer from the source, or at least a chunk's worth
+// when the buffer is full: the source works best on large reads (zlib
+// inflates a small window much more slowly), while the lines are still
+// taken a chunk at a time.
+bool DocumentLineReader::Fetch() {
+  if (sourceDone_) return false;
+  if (!buffer_ || capacity_ - fetched_ < kChunkSize) MakeRoom(kChunkSize);
+  const std::size_t want = static_cast<std::size_t>(
+      std::min<std::uint64_t>(capacity_ - fetched_, total_ - sourceBytes_));
+  std::size_t got = 0;
+  while (got < want && source_.Failure().empty()) {
+    const std::size_t n = source_.Read(buffer_ + fetched_ + got, want - got);
+    if (n == 0) break;
+    got += n;
+  }
+  fetched_ += got;
+  sourceBytes_ += got;
   // What lies past the data is read but never used; keep it defined.
-  std::memset(buffer_ + end_, 0, kReadAhead);
-  bytesRead_ += got;
-  if (got == 0 || !source_.Failure().empty()) {
-    exhausted_ = true;
+  std::memset(buffer_ + fetched_, 0, kReadAhead);
+  if (got < want || !source_.Failure().empty()) {
+    sourceDone_ = true;
     // A source may find its data damaged only after delivering the last
     // byte (a checksum at the end): that is a failure too.
     failure_ = source_.Failure();
-    if (failure_.empty() && bytesRead_ < total_) failure_ = ErrorText(err::kReadFault);
+    if (failure_.empty() && sourceBytes_ < total_) failure_ = ErrorText(err::kReadFault);
   }
-  if (bytesRead_ >= total_) exhausted_ = true;
-  if (progress_ && got > 0)
-    progress_(static_cast<int>((bytesRead_ * 200 + total_) / (total_ * 2)));
+  if (sourceBytes_ >= total_) sourceDone_ = true;
   return got > 0;
+}
+
+bool DocumentLineReader::ReadChunk() {
+  if (end_ == fetched_ && !Fetch()) {
+    exhausted_ = true;
+    return false;
+  }
+  const std::size_t got = std::min(kChunkSize, fetched_ - end_);
+  end_ += got;
+  bytesRead_ += got;
+  if (end_ == fetched_ && sourceDone_) exhausted_ = true;
+  if (progress_) progress_(static_cast<int>((bytesRead_ * 200 + total_) / (total_ * 2)));
+  return true;
 }
 
 bool DocumentLineReader::NextLines(std::string_view& lines) {

@@ -1,6 +1,8 @@
 #pragma once
-// Cuts the document into its CR LF lines, reading the source in chunks of at
-// most 2048 bytes and reporting how far it has got for the splash screen.
+// Cuts the document into its CR LF lines, taking the source's bytes in
+// chunks of at most 2048 bytes and reporting after each how far it has got,
+// for the splash screen. The source itself is read ahead in large pieces,
+// straight into the buffer the lines are handed out from.
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -77,20 +79,24 @@ class DocumentLineReader {
 
  private:
   bool ReadChunk();
+  bool Fetch();
   void MakeRoom(std::size_t want);
 
   DocumentSource& source_;
   std::uint64_t total_;
   Progress progress_;
   DocumentTextStore* keep_;
-  std::uint64_t bytesRead_ = 0;
-  bool exhausted_ = false;
+  std::uint64_t bytesRead_ = 0;    // taken into chunks
+  std::uint64_t sourceBytes_ = 0;  // fetched from the source
+  bool exhausted_ = false;         // every byte the source gave is in a chunk
+  bool sourceDone_ = false;        // the source has given all it will
   std::unique_ptr<char[]> owned_;  // the buffer when no store keeps the lines
   char* buffer_ = nullptr;
   std::size_t capacity_ = 0;  // usable bytes; kReadAhead more are allocated
   std::size_t start_ = 0;     // first byte not yet handed out
   std::size_t scanned_ = 0;   // no CR LF begins between start_ and here
-  std::size_t end_ = 0;       // bytes in the buffer
+  std::size_t end_ = 0;       // bytes of the buffer taken into chunks
+  std::size_t fetched_ = 0;   // bytes in the buffer
   std::string failure_;
 };
 

@@ -40,7 +40,7 @@ class DocumentReader {
   DocumentReader(DocumentLineReader& lines, const DocumentReadOptions& options,
                  Publication& publication)
       : lines_(lines), options_(options), publication_(publication),
-        store_(*publication.textStore) {}
+        store_(*publication.textStore), keyStore_(*publication.keyStore) {}
 
   void Run() {
     std::string_view line;
@@ -68,7 +68,8 @@ class DocumentReader {
       runPieceEnd_ = pieceEnd_;
     }
     CloseRun(runPieceEnd_);
-    SetCurrent(nullptr);
+    SetCurrent(kNone);
+    LayOutObjects();
   }
 
  private:
@@ -79,24 +80,31 @@ class DocumentReader {
   }
 
   // The current object's lines from `at` on belong to it.
-  void OpenRun(const char* at) { runStart_ = current_ ? at : nullptr; }
+  void OpenRun(const char* at) { runStart_ = current_ != kNone ? at : nullptr; }
 
   // The current object's run of lines ends before `at`.
   void CloseRun(const char* at) {
-    if (current_ && runStart_ && at > runStart_) {
+    if (current_ != kNone && runStart_ && at > runStart_) {
       std::vector<DocumentLineRun>& runs = publication_.objectLines;
-      if (current_->runCount == 0) current_->firstRun = static_cast<std::uint32_t>(runs.size());
+      PublicationObject& object = created_[current_];
+      if (object.runCount == 0) object.firstRun = static_cast<std::uint32_t>(runs.size());
       runs.push_back(DocumentLineRun{runStart_, static_cast<std::size_t>(at - runStart_)});
-      ++current_->runCount;
+      ++object.runCount;
     }
     runStart_ = nullptr;
   }
+
+  // Whose child an object is: a page, or a group or container, by index.
+  struct Parent {
+    bool page;
+    std::uint32_t index;
+  };
 
   // One open group or container. A section opened where it cannot be (no
   // group or container current, or nested too deep) is still counted so its
   // end closes it, but its children go to the level below.
   struct Level {
-    std::vector<PublicationObject>* objects;
+    Parent parent;
     bool counted;
   };
 
@@ -143,16 +151,16 @@ class DocumentReader {
     } else if (key.role == KeyRole::MasterPage) {
       EnterPage(0);
     } else if (page_ != kNoPage) {
-      publication_.pages[page_].keys.push_back(Convert(key, value));
+      keyStore_.Append(publication_.pages[page_].keys, Convert(key, value));
     }
   }
 
   // A page change closes whatever groups are still open, so the objects of
   // the new page never land inside a group of the previous one.
   void EnterPage(std::size_t index) {
-    SetCurrent(nullptr);
+    SetCurrent(kNone);
     page_ = index;
-    levels_.assign(1, Level{&publication_.pages[index].objects, false});
+    levels_.assign(1, Level{Parent{true, static_cast<std::uint32_t>(index)}, false});
     depth_ = 0;
   }
 
@@ -175,25 +183,52 @@ class DocumentReader {
   void StartObject(std::int32_t type) {
     // Other types create nothing and the previous object stays current.
     if (type < kFirstObjectType || type > kLastObjectType || levels_.empty()) return;
-    SetCurrent(nullptr);
-    std::vector<PublicationObject>& objects = *levels_.back().objects;
-    PublicationObject& object = objects.emplace_back();
-    object.type = type;
-    SetCurrent(&object);
+    created_.emplace_back().type = type;
+    parents_.push_back(levels_.back().parent);
+    SetCurrent(created_.size() - 1);
     if (type == kLinkedArticleObjectType) ++publication_.linkedArticleCount;
   }
 
   void BeginGroup() {
     if (levels_.empty()) return;
-    const bool opens = current_ && depth_ < kMaxDocumentNesting &&
-                       (current_->type == kGroupObjectType ||
-                        current_->type == kContainerObjectType);
+    const int type = current_ != kNone ? created_[current_].type : 0;
+    const bool opens = depth_ < kMaxDocumentNesting &&
+                       (type == kGroupObjectType || type == kContainerObjectType);
     if (opens) {
-      levels_.push_back(Level{&current_->children, true});
+      levels_.push_back(Level{Parent{false, static_cast<std::uint32_t>(current_)}, true});
       ++depth_;
     } else {
-      levels_.push_back(Level{levels_.back().objects, false});
+      levels_.push_back(Level{levels_.back().parent, false});
     }
+  }
+
+  // Puts the objects into the publication's table so the objects of a page,
+  // and the children of a group, follow one another in the order read.
+  void LayOutObjects() {
+    const std::size_t pages = publication_.pages.size();
+    const std::size_t count = created_.size();
+    // Each page and each object has a run of children; runs[i] is where
+    // that of page i (or of object i - pages) starts.
+    const auto runOf = [pages](Parent parent) {
+      return parent.page ? parent.index : pages + parent.index;
+    };
+    std::vector<std::uint32_t> runs(pages + count + 1, 0);
+    for (const Parent parent : parents_) ++runs[runOf(parent) + 1];
+    for (std::size_t i = 1; i < runs.size(); ++i) runs[i] += runs[i - 1];
+    std::vector<std::uint32_t> place(count);
+    std::vector<std::uint32_t> next(runs.begin(), runs.end() - 1);
+    for (std::size_t i = 0; i < count; ++i) place[i] = next[runOf(parents_[i])]++;
+
+    std::vector<PublicationObject>& table = publication_.objects;
+    table.resize(count);
+    for (std::size_t i = 0; i < count; ++i) table[place[i]] = created_[i];
+    const auto runAt = [&](std::size_t run) {
+      return std::span<const PublicationObject>(table.data() + runs[run], runs[run + 1] - runs[run]);
+    };
+    for (std::size_t p = 0; p < pages; ++p) publication_.pages[p].objects = runAt(p);
+    for (std::size_t i = 0; i < count; ++i) table[place[i]].children = runAt(pages + i);
+    created_.clear();
+    parents_.clear();
   }
 
   // The last child read stays the current object. An end with nothing open
@@ -287,7 +322,7 @@ class DocumentReader {
     return ConvertKeptDocumentValue(key, value, store_);
   }
 
-  void SetCurrent(PublicationObject* object) { current_ = object; }
+  void SetCurrent(std::size_t object) { current_ = object; }
 
   static constexpr std::size_t kNoPage = static_cast<std::size_t>(-1);
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
@@ -306,9 +341,14 @@ class DocumentReader {
   const DocumentReadOptions& options_;
   Publication& publication_;
   DocumentTextStore& store_;
+  KeyValueStore& keyStore_;
   PublicationPageNames names_;
   std::size_t page_ = kNoPage;
-  PublicationObject* current_ = nullptr;
+  // The objects in the order read, with whose children they are; laid out
+  // in the publication's table at the end.
+  std::vector<PublicationObject> created_;
+  std::vector<Parent> parents_;
+  std::size_t current_ = kNone;  // index into created_
   std::vector<Level> levels_;
   int depth_ = 0;
 };

@@ -15,9 +15,9 @@
 namespace orv {
 
 // The content of one package entry as a document source, inflated when the
-// entry is compressed. The entry is read a block at a time, so memory stays
-// bounded whatever its size; a compressed entry must end with its checksum
-// verified, or the source fails after delivering its last byte.
+// entry is compressed, straight into the reader's buffer; a compressed
+// entry must end with its checksum verified, or the source fails after
+// delivering its last byte.
 class DocumentEntrySource final : public DocumentSource {
  public:
   DocumentEntrySource(const Package& package, const LibRec& entry);
@@ -29,14 +29,9 @@ class DocumentEntrySource final : public DocumentSource {
   std::uint64_t Size() const;
 
  private:
-  bool Refill();
   void Fail();
 
   EntryStream stream_;
-  std::unique_ptr<char[]> block_;
-  std::size_t blockSize_ = 0;
-  std::size_t filled_ = 0;
-  std::size_t taken_ = 0;
   bool ended_ = false;
   std::string failure_;
 };

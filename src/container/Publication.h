@@ -31,8 +31,9 @@ struct DocumentLineRun {
 };
 
 struct PublicationObject {
-  int type = 0;                             // 2 to 24
-  std::vector<PublicationObject> children;  // groups and containers
+  int type = 0;                                  // 2 to 24
+  std::span<const PublicationObject> children;   // groups and containers; in the
+                                                 // publication's object table
   // The lines read while the object was current: runs firstRun to
   // firstRun + runCount - 1 of the publication's objectLines. Its keys are
   // taken from them when asked for (Publication::ObjectKeys).
@@ -44,9 +45,9 @@ struct PublicationObject {
 };
 
 struct PublicationPage {
-  std::string name;            // made unique among the pages; empty for the master page
-  std::vector<KeyValue> keys;  // page keys in the order read
-  std::vector<PublicationObject> objects;
+  std::string name;  // made unique among the pages; empty for the master page
+  KeyList keys;      // page keys in the order read, in the publication's key store
+  std::span<const PublicationObject> objects;  // in the publication's object table
 };
 
 struct PublicationMenuItem {
@@ -56,7 +57,8 @@ struct PublicationMenuItem {
 };
 
 // Moves but does not copy: every value text lives in its text store, the
-// objects' keys in its key store.
+// keys of pages and objects in its key store, the objects in its object
+// table.
 struct Publication {
   std::unique_ptr<DocumentTextStore> textStore = std::make_unique<DocumentTextStore>();
   std::unique_ptr<KeyValueStore> keyStore = std::make_unique<KeyValueStore>();
@@ -68,6 +70,9 @@ struct Publication {
   bool hasTrayMenu = false;    // read only for a tray application
   std::vector<PublicationMenuItem> trayMenu;
   int linkedArticleCount = 0;  // type-24 objects
+  // Every object of every page: the objects of a page, and the children of
+  // a group or container, are each one run of it in the order read.
+  std::vector<PublicationObject> objects;
   std::vector<DocumentLineRun> objectLines;
 
   // The object's keys in the order read, "OBJECTTYPE=" not included, each

@@ -17,7 +17,7 @@ void AppendLabel(const KeyValue& value, std::string& out) {
 
 // {"KEY": value, ...} with one member per key; a key read again replaces the
 // value but keeps its first place.
-void WriteKeyMap(const std::vector<KeyValue>& keys, std::string& out) {
+void WriteKeyMap(std::span<const KeyValue> keys, std::string& out) {
   std::unordered_map<const DocumentKey*, std::size_t> last;
   for (std::size_t i = 0; i < keys.size(); ++i) last[keys[i].key] = i;
   out += '{';
@@ -69,7 +69,7 @@ void WriteTable(const PublicationKeyTable& table, bool givenOnly, int depth, std
 }
 
 template <typename Node, typename WriteHead, typename KeysOf>
-void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, WriteHead head,
+void WriteNodes(std::span<const Node> nodes, int depth, std::string& out, WriteHead head,
                 KeysOf keysOf) {
   if (nodes.empty()) {
     out += "[]";
@@ -84,7 +84,7 @@ void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, Wri
     out += ", \"keys\": ";
     WriteKeyPairs(keysOf(node), out);
     out += ", \"children\": ";
-    WriteNodes(node.children, depth + 1, out, head, keysOf);
+    WriteNodes(std::span<const Node>(node.children), depth + 1, out, head, keysOf);
     out += '}';
     out += i + 1 < nodes.size() ? ",\n" : "\n";
   }
@@ -92,7 +92,7 @@ void WriteNodes(const std::vector<Node>& nodes, int depth, std::string& out, Wri
   out += ']';
 }
 
-void WriteObjects(const Publication& publication, const std::vector<PublicationObject>& objects,
+void WriteObjects(const Publication& publication, std::span<const PublicationObject> objects,
                   int depth, std::string& out) {
   WriteNodes(
       objects, depth, out,
@@ -103,7 +103,7 @@ void WriteObjects(const Publication& publication, const std::vector<PublicationO
       [&publication](const PublicationObject& object) { return publication.ObjectKeys(object); });
 }
 
-void WriteMenu(const std::vector<PublicationMenuItem>& items, int depth, std::string& out) {
+void WriteMenu(std::span<const PublicationMenuItem> items, int depth, std::string& out) {
   WriteNodes(
       items, depth, out,
       [](const PublicationMenuItem& item, std::string& text) {

@@ -35,7 +35,7 @@ void WriteKeys(std::span<const KeyValue> keys, int depth, std::string& out) {
   for (const KeyValue& value : keys) WriteKey(value, depth, out);
 }
 
-void WriteObjects(const Publication& publication, const std::vector<PublicationObject>& objects,
+void WriteObjects(const Publication& publication, std::span<const PublicationObject> objects,
                   int depth, std::string& out) {
   for (const PublicationObject& object : objects) {
     Indent(depth, out);

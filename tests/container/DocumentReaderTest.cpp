@@ -29,7 +29,7 @@ std::string KeysOf(std::span<const KeyValue> keys) {
 }
 
 // "(type KEY=value;... (child)...)"
-std::string ObjectsOf(const Publication& publication, const std::vector<PublicationObject>& objects) {
+std::string ObjectsOf(const Publication& publication, std::span<const PublicationObject> objects) {
   std::string out;
   for (const PublicationObject& object : objects) {
     out += '(' + std::to_string(object.type);
@@ -135,7 +135,7 @@ TEST(DocumentReaderTest, RecoversFromBrokenGroups) {
   for (const PageCase& c : cases) EXPECT_EQ(PagesOf(Read(c.document)), c.pages) << c.what;
 }
 
-int Depth(const std::vector<PublicationObject>& objects) {
+int Depth(std::span<const PublicationObject> objects) {
   int deepest = 0;
   for (const PublicationObject& object : objects) deepest = std::max(deepest, 1 + Depth(object.children));
   return deepest;
