@@ -1,29 +1,18 @@
 #include "container/DocumentInflateSource.h"
 
-#include <zlib.h>
-
 #include <climits>
 
 #include "base/ErrorText.h"
+#include "container/ZlibInflater.h"
 
 namespace orv {
 
-struct DocumentInflateSource::Stream {
-  z_stream z{};
-  bool open = false;
-};
-
 DocumentInflateSource::DocumentInflateSource(DocumentSource& compressed)
-    : compressed_(compressed), stream_(std::make_unique<Stream>()) {
-  if (inflateInit(&stream_->z) == Z_OK)
-    stream_->open = true;
-  else
-    Fail();
+    : compressed_(compressed), inflater_(std::make_unique<ZlibInflater>()) {
+  if (!inflater_->Ready()) Fail();
 }
 
-DocumentInflateSource::~DocumentInflateSource() {
-  if (stream_->open) inflateEnd(&stream_->z);
-}
+DocumentInflateSource::~DocumentInflateSource() = default;
 
 void DocumentInflateSource::Fail() {
   finished_ = true;
@@ -35,7 +24,7 @@ void DocumentInflateSource::Fail() {
 
 std::size_t DocumentInflateSource::Read(char* buffer, std::size_t size) {
   if (finished_ || size == 0) return 0;
-  z_stream& z = stream_->z;
+  z_stream& z = inflater_->Stream();
   z.next_out = reinterpret_cast<Bytef*>(buffer);
   z.avail_out = static_cast<uInt>(size > UINT_MAX ? UINT_MAX : size);
   while (z.avail_out > 0) {
@@ -49,7 +38,7 @@ std::size_t DocumentInflateSource::Read(char* buffer, std::size_t size) {
       z.next_in = reinterpret_cast<Bytef*>(input_.data());
       z.avail_in = static_cast<uInt>(got);
     }
-    const int status = inflate(&z, Z_NO_FLUSH);
+    const int status = inflater_->Inflate();
     if (status == Z_STREAM_END) {
       finished_ = true;
       break;

@@ -6,6 +6,8 @@
 
 namespace orv {
 
+class ZlibInflater;
+
 // Inflates a zlib stream read from another source, a piece at a time, so
 // memory stays bounded whatever the size of the document.
 class DocumentInflateSource final : public DocumentSource {
@@ -19,11 +21,10 @@ class DocumentInflateSource final : public DocumentSource {
   const std::string& Failure() const override { return failure_; }
 
  private:
-  struct Stream;
   void Fail();
 
   DocumentSource& compressed_;
-  std::unique_ptr<Stream> stream_;
+  std::unique_ptr<ZlibInflater> inflater_;
   std::array<char, 16384> input_{};
   bool finished_ = false;
   std::string failure_;

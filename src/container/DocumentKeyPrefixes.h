@@ -6,8 +6,7 @@
 //
 // Every key read at once is at least kBytes long. Its first kBytes bytes,
 // each with bit 5 forced on, form one value; the values of all such keys sit
-// in a table without collisions, whose multiplier is searched for at compile
-// time. Forcing bit 5 on matches both cases of a letter, so a line whose key
+// in a table without collisions, spread by a fixed multiplier. Forcing bit 5 on matches both cases of a letter, so a line whose key
 // is one of them in any case always passes; other lines pass only when
 // their first bytes happen to fold to the same value, and the exact lookup
 // behind this test sorts those out.
@@ -26,14 +25,17 @@ inline constexpr std::uint64_t kPrefixMask = (std::uint64_t{1} << (8 * kBytes)) 
 inline constexpr std::uint64_t kCaseBits = 0x2020202020202020ull & kPrefixMask;
 inline constexpr int kSlotBits = 10;  // 8 KiB
 
+// Spreads the prefixes of the dictionary without a clash. A key added later
+// whose prefix clashes stops the build; FindPrefixMultiplier gives another.
+inline constexpr std::uint64_t kMultiplier = 0x35DE66877E9057C1ull;
+
 struct PrefixTable {
-  std::uint64_t multiplier = 0;
   std::array<std::uint64_t, std::size_t{1} << kSlotBits> slots{};  // 0: empty
 };
 
 constexpr std::uint64_t Fold(std::uint64_t word) { return (word | kCaseBits) & kPrefixMask; }
 
-constexpr std::size_t SlotOf(std::uint64_t folded, std::uint64_t multiplier) {
+constexpr std::size_t SlotOf(std::uint64_t folded, std::uint64_t multiplier = kMultiplier) {
   return static_cast<std::size_t>((folded * multiplier) >> (64 - kSlotBits));
 }
 
@@ -44,24 +46,33 @@ constexpr std::uint64_t FoldedPrefix(std::string_view name) {
   return Fold(word);
 }
 
+// False when two prefixes of keys read at once share a slot.
+constexpr bool FillPrefixTable(std::span<const DocumentKey> keys, std::uint64_t multiplier,
+                               PrefixTable& table) {
+  for (const DocumentKey& key : keys) {
+    if (!IsReadAtOnce(key)) continue;
+    if (key.name.size() < kBytes) throw "a key read at once is shorter than the prefix";
+    const std::uint64_t prefix = FoldedPrefix(key.name);
+    std::uint64_t& slot = table.slots[SlotOf(prefix, multiplier)];
+    if (slot != 0 && slot != prefix) return false;
+    slot = prefix;
+  }
+  return true;
+}
+
 constexpr PrefixTable BuildPrefixTable(std::span<const DocumentKey> keys) {
+  PrefixTable table;
+  if (!FillPrefixTable(keys, kMultiplier, table))
+    throw "two key prefixes clash: take FindPrefixMultiplier's multiplier as kMultiplier";
+  return table;
+}
+
+// A multiplier that spreads the prefixes of `keys` without a clash.
+constexpr std::uint64_t FindPrefixMultiplier(std::span<const DocumentKey> keys) {
   std::uint64_t multiplier = 0x9E3779B97F4A7C15ull;
   for (int attempt = 0; attempt < 4096; ++attempt, multiplier += 0xD6E8FEB86659FD94ull) {
     PrefixTable table;
-    table.multiplier = multiplier;
-    bool clash = false;
-    for (const DocumentKey& key : keys) {
-      if (!IsReadAtOnce(key)) continue;
-      if (key.name.size() < kBytes) throw "a key read at once is shorter than the prefix";
-      const std::uint64_t prefix = FoldedPrefix(key.name);
-      std::uint64_t& slot = table.slots[SlotOf(prefix, multiplier)];
-      if (slot != 0 && slot != prefix) {
-        clash = true;
-        break;
-      }
-      slot = prefix;
-    }
-    if (!clash) return table;
+    if (FillPrefixTable(keys, multiplier, table)) return multiplier;
   }
   throw "no multiplier spreads the prefixes";
 }
@@ -74,8 +85,7 @@ extern const PrefixTable kTable;
 // after trimming. The 8 bytes from `line` must be readable.
 inline bool MayBeReadAtOnce(const char* line) {
   const std::uint64_t folded = Fold(document_key_index::LoadWord(line));
-  return kTable.slots[SlotOf(folded, kTable.multiplier)] == folded ||
-         static_cast<unsigned char>(line[0]) <= ' ';
+  return kTable.slots[SlotOf(folded)] == folded || static_cast<unsigned char>(line[0]) <= ' ';
 }
 
 }  // namespace orv::document_key_prefix

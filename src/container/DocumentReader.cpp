@@ -56,11 +56,18 @@ class DocumentReader {
       while (scanner_.Next(line)) {
         const KeyedDocumentLine keyed = LookUpDocumentLine(line);
         if (keyed.value.empty() || !keyed.key || !IsReadAtOnce(*keyed.key)) continue;
-        CloseRun(line.data());
         cursor_ = scanner_.Position();
         const char* const pieceEnd = pieceEnd_;
-        Dispatch(*keyed.key, keyed.value);
-        OpenRun(cursor_);
+        // The lines of the current object's run between keys read at once
+        // are sorted out when its keys are asked for; the run ends where
+        // another object may become current, or a menu section is read.
+        if (EndsRun(*keyed.key)) {
+          CloseRun(line.data());
+          Dispatch(*keyed.key, keyed.value);
+          OpenRun(cursor_);
+        } else {
+          Dispatch(*keyed.key, keyed.value);
+        }
         // A menu section reads on by itself.
         if (cursor_ != scanner_.Position() || pieceEnd_ != pieceEnd)
           scanner_.Start(cursor_, pieceEnd_);
@@ -77,6 +84,19 @@ class DocumentReader {
     std::int32_t number;
     if (!document_value::ReadPlainDecimal(value, number)) number = ReadDocumentInteger(value);
     return number;
+  }
+
+  static bool EndsRun(const DocumentKey& key) {
+    switch (key.role) {
+      case KeyRole::ObjectType:
+      case KeyRole::NewPage:
+      case KeyRole::MasterPage:
+      case KeyRole::MenuBegin:
+      case KeyRole::TrayMenuBegin:
+        return true;
+      default:
+        return false;
+    }
   }
 
   // The current object's lines from `at` on belong to it.

@@ -22,17 +22,15 @@ EntryStream::EntryStream(const PackageFile& file, std::int64_t offset, std::int6
   if (compressed_ && !failed_) {
     inputCapacity_ = static_cast<std::size_t>(std::min<std::int64_t>(kInputChunk, std::max<std::int64_t>(stored_, 1)));
     input_ = std::make_unique<unsigned char[]>(inputCapacity_);
-    zlibReady_ = inflateInit(&zs_) == Z_OK;
-    if (!zlibReady_) failed_ = true;
+    inflater_ = std::make_unique<ZlibInflater>();
+    if (!inflater_->Ready()) failed_ = true;
   }
 }
 
 EntryStream::EntryStream(const PackageFile& file, const LibRec& entry)
     : EntryStream(file, entry.Offset, entry.StoredSize, entry.UnpackedSize) {}
 
-EntryStream::~EntryStream() {
-  if (zlibReady_) inflateEnd(&zs_);
-}
+EntryStream::~EntryStream() = default;
 
 std::int64_t EntryStream::Fail() {
   failed_ = true;
@@ -65,8 +63,9 @@ void EntryStream::Refill() {
     return;
   }
   consumed_ += want;
-  zs_.next_in = input_.get();
-  zs_.avail_in = static_cast<uInt>(want);
+  z_stream& zs = inflater_->Stream();
+  zs.next_in = input_.get();
+  zs.avail_in = static_cast<uInt>(want);
 }
 
 std::int64_t EntryStream::ReadCompressed(char* buffer, std::size_t count) {
@@ -78,20 +77,21 @@ std::int64_t EntryStream::ReadCompressed(char* buffer, std::size_t count) {
   }
   const auto want = static_cast<uInt>(std::min<std::int64_t>({static_cast<std::int64_t>(count), remaining,
                                                                static_cast<std::int64_t>(UINT_MAX)}));
-  zs_.next_out = reinterpret_cast<Bytef*>(buffer);
-  zs_.avail_out = want;
-  while (zs_.avail_out > 0 && !streamEnded_) {
-    if (zs_.avail_in == 0) Refill();
+  z_stream& zs = inflater_->Stream();
+  zs.next_out = reinterpret_cast<Bytef*>(buffer);
+  zs.avail_out = want;
+  while (zs.avail_out > 0 && !streamEnded_) {
+    if (zs.avail_in == 0) Refill();
     if (failed_) return -1;
     // Without input inflate may still drain what it holds; no progress at
     // all (Z_BUF_ERROR) means the stored bytes ran out first.
-    const int ret = inflate(&zs_, Z_NO_FLUSH);
+    const int ret = inflater_->Inflate();
     if (ret == Z_STREAM_END)
       streamEnded_ = true;
     else if (ret != Z_OK)
       return Fail();
   }
-  const std::int64_t got = want - zs_.avail_out;
+  const std::int64_t got = want - zs.avail_out;
   produced_ += got;
   if (streamEnded_ && produced_ < unpacked_) return Fail();
   return got;
@@ -100,12 +100,13 @@ std::int64_t EntryStream::ReadCompressed(char* buffer, std::size_t count) {
 bool EntryStream::VerifyEnd() {
   while (!streamEnded_) {
     unsigned char scratch;
-    zs_.next_out = &scratch;
-    zs_.avail_out = 1;
-    if (zs_.avail_in == 0) Refill();
+    z_stream& zs = inflater_->Stream();
+    zs.next_out = &scratch;
+    zs.avail_out = 1;
+    if (zs.avail_in == 0) Refill();
     if (failed_) return false;
-    const int ret = inflate(&zs_, Z_NO_FLUSH);
-    if (zs_.avail_out == 0) return false;  // more content than the directory says
+    const int ret = inflater_->Inflate();
+    if (zs.avail_out == 0) return false;  // more content than the directory says
     if (ret == Z_STREAM_END)
       streamEnded_ = true;
     else if (ret != Z_OK)

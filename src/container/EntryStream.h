@@ -5,11 +5,11 @@
 // A compressed region must inflate to exactly the size the directory claims
 // and its zlib stream must end (checksum verified) within the stored bytes:
 // a damaged entry is a failure, never silently different bytes.
-#include <zlib.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+
+#include "container/ZlibInflater.h"
 
 namespace orv {
 
@@ -50,9 +50,8 @@ class EntryStream {
   std::int64_t produced_ = 0;  // content bytes delivered so far
   bool failed_ = false;
   bool finished_ = false;
-  bool zlibReady_ = false;
   bool streamEnded_ = false;
-  z_stream zs_{};
+  std::unique_ptr<ZlibInflater> inflater_;
   std::unique_ptr<unsigned char[]> input_;
   std::size_t inputCapacity_ = 0;
 };

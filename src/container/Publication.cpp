@@ -1,12 +1,29 @@
 #include "container/Publication.h"
 
+#include <functional>
+
 #include "container/DocumentKeyIndex.h"
 #include "container/DocumentLineReader.h"
 
 namespace orv {
 
 KeyList Publication::ObjectKeys(const PublicationObject& object) const {
-  if (object.keysConverted) return object.convertedKeys;
+  // Only the objects of the table are remembered; a copy made elsewhere is
+  // converted again each time.
+  const PublicationObject* const first = objects.data();
+  if (std::less<>{}(&object, first) || !std::less<>{}(&object, first + objects.size()))
+    return ConvertObjectKeys(object);
+  const auto index = static_cast<std::size_t>(&object - first);
+  if (converted_.size() != objects.size()) converted_.resize(objects.size());
+  ConvertedKeys& converted = converted_[index];
+  if (!converted.done) {
+    converted.keys = ConvertObjectKeys(object);
+    converted.done = true;
+  }
+  return converted.keys;
+}
+
+KeyList Publication::ConvertObjectKeys(const PublicationObject& object) const {
   KeyList keys;
   for (std::uint32_t i = 0; i < object.runCount; ++i) {
     const DocumentLineRun& run = objectLines[object.firstRun + i];
@@ -25,8 +42,6 @@ KeyList Publication::ObjectKeys(const PublicationObject& object) const {
       keyStore->Append(keys, ConvertKeptDocumentValue(*key, keyed.value, *textStore));
     }
   }
-  object.convertedKeys = keys;
-  object.keysConverted = true;
   return keys;
 }
 

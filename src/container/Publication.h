@@ -31,17 +31,14 @@ struct DocumentLineRun {
 };
 
 struct PublicationObject {
-  int type = 0;                                  // 2 to 24
-  std::span<const PublicationObject> children;   // groups and containers; in the
-                                                 // publication's object table
+  int type = 0;  // 2 to 24
   // The lines read while the object was current: runs firstRun to
   // firstRun + runCount - 1 of the publication's objectLines. Its keys are
   // taken from them when asked for (Publication::ObjectKeys).
   std::uint32_t firstRun = 0;
   std::uint32_t runCount = 0;
-  // Filled by Publication::ObjectKeys the first time they are asked for.
-  mutable KeyList convertedKeys;
-  mutable bool keysConverted = false;
+  std::span<const PublicationObject> children;  // groups and containers; in the
+                                                // publication's object table
 };
 
 struct PublicationPage {
@@ -81,6 +78,15 @@ struct Publication {
   // most objects are built later or never; the records live in the key
   // store and stay valid as long as the publication.
   KeyList ObjectKeys(const PublicationObject& object) const;
+
+ private:
+  KeyList ConvertObjectKeys(const PublicationObject& object) const;
+
+  struct ConvertedKeys {
+    KeyList keys;
+    bool done = false;
+  };
+  mutable std::vector<ConvertedKeys> converted_;  // by index in `objects`
 };
 
 // The first key of that name, or null.

@@ -1,0 +1,15 @@
+#include "base/ProcessorFeatures.h"
+
+namespace orv {
+
+bool ProcessorHasAvx2() {
+#if defined(__x86_64__) || defined(__i386__)
+  // Also right when asked before main, from a static initialiser.
+  __builtin_cpu_init();
+  return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
+#else
+  return false;
+#endif
+}
+
+}  // namespace orv
