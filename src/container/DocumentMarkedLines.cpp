@@ -16,19 +16,20 @@ namespace {
 using FindFunction = std::size_t (*)(const char*, std::size_t, LineWindowState&, std::uint32_t*,
                                      std::uint32_t*);
 
-// The window's walk, around the function that masks one block's line ends.
-// Written once and compiled for each instruction set by the callers below.
-template <typename BlockEnds>
+// The window's walk, around Bytes::Of, which masks the bytes of a block
+// equal to one byte. Written once and compiled for each instruction set by
+// the callers below.
+template <typename Bytes>
 inline std::size_t Walk(const char* text, std::size_t size, LineWindowState& state,
-                        std::uint32_t* starts, std::uint32_t* lfs, BlockEnds blockEnds) {
+                        std::uint32_t* starts, std::uint32_t* lfs) {
   std::size_t found = 0;
   std::size_t next = state.next;
   std::size_t lineStart = state.lineStart;
   std::uint64_t carry = state.carry;
   const std::size_t stop = next + kLineWindow < size ? next + kLineWindow : size;
   for (; next < stop; next += kLineBlock) {
-    const std::uint64_t cr = blockEnds.Cr(text + next);
-    const std::uint64_t lf = blockEnds.Lf(text + next);
+    const std::uint64_t cr = Bytes::Of(text + next, '\r');
+    const std::uint64_t lf = Bytes::Of(text + next, '\n');
     std::uint64_t ends = lf & ((cr << 1) | carry);
     carry = cr >> 63;
     if (size - next < kLineBlock) ends &= (std::uint64_t{1} << (size - next)) - 1;
@@ -50,23 +51,21 @@ inline std::size_t Walk(const char* text, std::size_t size, LineWindowState& sta
   return found;
 }
 
-struct PortableEnds {
+struct PortableBytes {
   static std::uint64_t Of(const char* block, char byte) {
     std::uint64_t mask = 0;
     for (std::size_t i = 0; i < kLineBlock; ++i) mask |= std::uint64_t{block[i] == byte} << i;
     return mask;
   }
-  std::uint64_t Cr(const char* block) const { return Of(block, '\r'); }
-  std::uint64_t Lf(const char* block) const { return Of(block, '\n'); }
 };
 
 std::size_t FindPortably(const char* text, std::size_t size, LineWindowState& state,
                          std::uint32_t* starts, std::uint32_t* lfs) {
-  return Walk(text, size, state, starts, lfs, PortableEnds{});
+  return Walk<PortableBytes>(text, size, state, starts, lfs);
 }
 
 #if defined(ORV_MARKED_LINES_X86)
-struct Sse2Ends {
+struct Sse2Bytes {
   __attribute__((target("sse2"))) static std::uint64_t Of(const char* block, char byte) {
     const __m128i bytes = _mm_set1_epi8(byte);
     std::uint64_t mask = 0;
@@ -76,19 +75,17 @@ struct Sse2Ends {
     }
     return mask;
   }
-  __attribute__((target("sse2"))) std::uint64_t Cr(const char* block) const { return Of(block, '\r'); }
-  __attribute__((target("sse2"))) std::uint64_t Lf(const char* block) const { return Of(block, '\n'); }
 };
 
 __attribute__((target("sse2"), flatten)) std::size_t FindWithSse2(const char* text, std::size_t size,
                                                          LineWindowState& state,
                                                          std::uint32_t* starts, std::uint32_t* lfs) {
-  return Walk(text, size, state, starts, lfs, Sse2Ends{});
+  return Walk<Sse2Bytes>(text, size, state, starts, lfs);
 }
 
 // Half the vector instructions of SSE2, and single instructions for the bit
 // steps of the walk.
-struct Avx2Ends {
+struct Avx2Bytes {
   __attribute__((target("avx2,bmi"))) static std::uint64_t Of(const char* block, char byte) {
     const __m256i bytes = _mm256_set1_epi8(byte);
     const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(block));
@@ -97,14 +94,12 @@ struct Avx2Ends {
     const auto highMask = static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(high, bytes)));
     return lowMask | (std::uint64_t{highMask} << 32);
   }
-  __attribute__((target("avx2,bmi"))) std::uint64_t Cr(const char* block) const { return Of(block, '\r'); }
-  __attribute__((target("avx2,bmi"))) std::uint64_t Lf(const char* block) const { return Of(block, '\n'); }
 };
 
 __attribute__((target("avx2,bmi"), flatten)) std::size_t FindWithAvx2(const char* text, std::size_t size,
                                                              LineWindowState& state,
                                                              std::uint32_t* starts, std::uint32_t* lfs) {
-  return Walk(text, size, state, starts, lfs, Avx2Ends{});
+  return Walk<Avx2Bytes>(text, size, state, starts, lfs);
 }
 #endif
 

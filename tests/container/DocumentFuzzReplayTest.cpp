@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/FuzzCorpus.h"
+#include "support/ZlibText.h"
 #include <zlib.h>
 
 #include <filesystem>
@@ -41,13 +42,7 @@ void Exercise(std::string_view document, bool tray, bool testRun) {
   }
   {
     lastPercent = -1;
-    uLongf size = compressBound(static_cast<uLong>(document.size()));
-    std::string packed(size, '\0');
-    ASSERT_EQ(compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                        reinterpret_cast<const Bytef*>(document.data()),
-                        static_cast<uLong>(document.size()), Z_BEST_SPEED),
-              Z_OK);
-    packed.resize(size);
+    const std::string packed = DeflateText(document);
     Publication publication;
     EXPECT_TRUE(ReadPublicationDocument(packed, true, document.size(), options, publication, error)) << error;
     writeOut(publication);

@@ -8,6 +8,7 @@
 
 #include "container/DocumentInflateSource.h"
 #include "container/DocumentMemorySource.h"
+#include "support/ZlibText.h"
 
 namespace orv {
 namespace {
@@ -36,16 +37,7 @@ std::vector<std::string> LinesOf(std::string_view text) {
   return lines;
 }
 
-std::string Deflate(std::string_view text) {
-  uLongf size = compressBound(static_cast<uLong>(text.size()));
-  std::string packed(size, '\0');
-  EXPECT_EQ(compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                      reinterpret_cast<const Bytef*>(text.data()),
-                      static_cast<uLong>(text.size()), Z_BEST_COMPRESSION),
-            Z_OK);
-  packed.resize(size);
-  return packed;
-}
+std::string Deflate(std::string_view text) { return DeflateText(text, Z_BEST_COMPRESSION); }
 
 // A source that hands out at most `step` bytes a call, as a file stream may.
 class TrickleSource final : public DocumentSource {

@@ -2,11 +2,11 @@
 // asked for; these documents put other lines, sections and buffer edges in
 // the middle of an object's properties.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include <string>
 
 #include "container/DocumentReader.h"
+#include "support/ZlibText.h"
 
 namespace orv {
 namespace {
@@ -18,13 +18,7 @@ Publication Read(std::string_view document, bool compress = false) {
     EXPECT_TRUE(ReadPublicationDocument(document, false, 0, {}, publication, error)) << error;
     return publication;
   }
-  uLongf size = compressBound(static_cast<uLong>(document.size()));
-  std::string packed(size, '\0');
-  EXPECT_EQ(compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                      reinterpret_cast<const Bytef*>(document.data()),
-                      static_cast<uLong>(document.size()), Z_BEST_SPEED),
-            Z_OK);
-  packed.resize(size);
+  const std::string packed = DeflateText(document);
   EXPECT_TRUE(ReadPublicationDocument(packed, true, document.size(), {}, publication, error)) << error;
   return publication;
 }
