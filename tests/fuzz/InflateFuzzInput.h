@@ -136,12 +136,15 @@ inline std::string InflateDisagreement(std::string_view stream, std::size_t inPi
   // No preset dictionary is ever supplied, so ZlibInflater refuses such a
   // stream at its header, where zlib reads on to the dictionary's id first
   // and then asks for the dictionary.
-  const bool wantsDictionary = stream.size() >= 2 && (static_cast<unsigned char>(stream[1]) & 0x20) != 0;
-  if (zlib.result == Z_NEED_DICT || (zlib.end == InflateEnd::Incomplete && zlib.consumed >= 2 && wantsDictionary)) {
+  const bool flagsDictionary = stream.size() >= 2 && (static_cast<unsigned char>(stream[1]) & 0x20) != 0;
+  const bool wantsDictionary =
+      zlib.result == Z_NEED_DICT || (zlib.end == InflateEnd::Incomplete && zlib.consumed >= 2 && flagsDictionary);
+  if (wantsDictionary) {
     zlib.end = InflateEnd::Failed;
     zlib.result = Z_DATA_ERROR;
   }
   const std::string both = "ZlibInflater " + DescribeInflateRun(ours) + "; zlib " + DescribeInflateRun(zlib);
+  if (wantsDictionary && ours.consumed > 2) return "read on past a header asking for a dictionary: " + both;
   if (ours.end == InflateEnd::Stalled || zlib.end == InflateEnd::Stalled) return "no progress: " + both;
   if (ours.end != zlib.end || ours.result != zlib.result) return "different ends: " + both;
   if (ours.end == InflateEnd::Limit) return ours.output == zlib.output ? "" : "different output: " + both;
