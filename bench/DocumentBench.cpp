@@ -120,11 +120,11 @@ const Fixture& Data() {
   return fixture;
 }
 
-// Inflates the stream with plain zlib calls into a reused buffer.
-std::size_t InflateOnly(const std::string& packed) {
+// Inflates all of `packed` through `z` into a reused 64 KiB buffer, one
+// `step` (an inflate call) at a time.
+template <typename Step>
+std::size_t InflateAll(z_stream& z, const std::string& packed, Step step) {
   static std::vector<unsigned char> output(64 * 1024);
-  z_stream z{};
-  inflateInit(&z);
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
   z.avail_in = static_cast<uInt>(packed.size());
   std::size_t total = 0;
@@ -132,30 +132,26 @@ std::size_t InflateOnly(const std::string& packed) {
   while (status == Z_OK) {
     z.next_out = output.data();
     z.avail_out = static_cast<uInt>(output.size());
-    status = inflate(&z, Z_NO_FLUSH);
+    status = step();
     total += output.size() - z.avail_out;
   }
+  return total;
+}
+
+// Plain zlib calls.
+std::size_t InflateOnly(const std::string& packed) {
+  z_stream z{};
+  inflateInit(&z);
+  const std::size_t total = InflateAll(z, packed, [&z] { return inflate(&z, Z_NO_FLUSH); });
   inflateEnd(&z);
   return total;
 }
 
-// The same through the inflater the package reader uses, whose Adler-32
-// check is faster than zlib's own.
+// The inflater the package reader uses, whose Adler-32 check is faster than
+// zlib's own.
 std::size_t InflateOurWay(const std::string& packed) {
-  static std::vector<unsigned char> output(64 * 1024);
   orv::ZlibInflater inflater;
-  z_stream& z = inflater.Stream();
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
-  z.avail_in = static_cast<uInt>(packed.size());
-  std::size_t total = 0;
-  int status = Z_OK;
-  while (status == Z_OK) {
-    z.next_out = output.data();
-    z.avail_out = static_cast<uInt>(output.size());
-    status = inflater.Inflate();
-    total += output.size() - z.avail_out;
-  }
-  return total;
+  return InflateAll(inflater.Stream(), packed, [&inflater] { return inflater.Inflate(); });
 }
 
 std::size_t ReadDocument(const Fixture& data) {
