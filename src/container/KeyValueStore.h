@@ -1,7 +1,7 @@
 #pragma once
-// Holds the key records of all objects of one publication in large blocks,
-// so a document of thousands of objects does not allocate a list for each.
-// An object's keys are one run of records; the run grows at the end of the
+// Holds the key records of all pages and objects of one publication in
+// large blocks, so a document of thousands of objects does not allocate a
+// list for each. A page's or an object's keys are one run of records; the run grows at the end of the
 // block and moves to a fresh block when that one is full. Records handed
 // out stay where they are until the store is destroyed, except that a run
 // being appended to may move as a whole.

@@ -74,9 +74,10 @@ struct Publication {
 
   // The object's keys in the order read, "OBJECTTYPE=" not included, each
   // converted by its type. They are converted the first time they are asked
-  // for, since reading the document is on the way to the first page and
-  // most objects are built later or never; the records live in the key
-  // store and stay valid as long as the publication.
+  // for: reading the document only finds its structure and the keys read
+  // at once, and the conversion is paid by whoever first builds the object.
+  // The records live in the key store and stay valid as long as the
+  // publication. Not for use from two threads at once.
   KeyList ObjectKeys(const PublicationObject& object) const;
 
  private:
