@@ -4,6 +4,7 @@
 
 namespace orv {
 
+bool ProcessorHasSse2();
 bool ProcessorHasAvx2();  // with BMI1, which every processor with AVX2 has too
 
 }  // namespace orv

@@ -26,7 +26,7 @@ inline constexpr std::uint64_t kCaseBits = 0x2020202020202020ull & kPrefixMask;
 inline constexpr int kSlotBits = 10;  // 8 KiB
 
 // Spreads the prefixes of the dictionary without a clash. A key added later
-// whose prefix clashes stops the build; FindPrefixMultiplier gives another.
+// whose prefix clashes stops the build; another odd multiplier mends that.
 inline constexpr std::uint64_t kMultiplier = 0x35DE66877E9057C1ull;
 
 struct PrefixTable {
@@ -35,8 +35,8 @@ struct PrefixTable {
 
 constexpr std::uint64_t Fold(std::uint64_t word) { return (word | kCaseBits) & kPrefixMask; }
 
-constexpr std::size_t SlotOf(std::uint64_t folded, std::uint64_t multiplier = kMultiplier) {
-  return static_cast<std::size_t>((folded * multiplier) >> (64 - kSlotBits));
+constexpr std::size_t SlotOf(std::uint64_t folded) {
+  return static_cast<std::size_t>((folded * kMultiplier) >> (64 - kSlotBits));
 }
 
 constexpr std::uint64_t FoldedPrefix(std::string_view name) {
@@ -46,35 +46,17 @@ constexpr std::uint64_t FoldedPrefix(std::string_view name) {
   return Fold(word);
 }
 
-// False when two prefixes of keys read at once share a slot.
-constexpr bool FillPrefixTable(std::span<const DocumentKey> keys, std::uint64_t multiplier,
-                               PrefixTable& table) {
+constexpr PrefixTable BuildPrefixTable(std::span<const DocumentKey> keys) {
+  PrefixTable table;
   for (const DocumentKey& key : keys) {
     if (!IsReadAtOnce(key)) continue;
     if (key.name.size() < kBytes) throw "a key read at once is shorter than the prefix";
     const std::uint64_t prefix = FoldedPrefix(key.name);
-    std::uint64_t& slot = table.slots[SlotOf(prefix, multiplier)];
-    if (slot != 0 && slot != prefix) return false;
+    std::uint64_t& slot = table.slots[SlotOf(prefix)];
+    if (slot != 0 && slot != prefix) throw "two key prefixes clash: choose another odd kMultiplier";
     slot = prefix;
   }
-  return true;
-}
-
-constexpr PrefixTable BuildPrefixTable(std::span<const DocumentKey> keys) {
-  PrefixTable table;
-  if (!FillPrefixTable(keys, kMultiplier, table))
-    throw "two key prefixes clash: take FindPrefixMultiplier's multiplier as kMultiplier";
   return table;
-}
-
-// A multiplier that spreads the prefixes of `keys` without a clash.
-constexpr std::uint64_t FindPrefixMultiplier(std::span<const DocumentKey> keys) {
-  std::uint64_t multiplier = 0x9E3779B97F4A7C15ull;
-  for (int attempt = 0; attempt < 4096; ++attempt, multiplier += 0xD6E8FEB86659FD94ull) {
-    PrefixTable table;
-    if (FillPrefixTable(keys, multiplier, table)) return multiplier;
-  }
-  throw "no multiplier spreads the prefixes";
 }
 
 // Built from the dictionary in DocumentKeys.cpp.

@@ -3,6 +3,7 @@
 #include <bit>
 #include <initializer_list>
 
+#include "base/ProcessorFeatures.h"
 #include "container/DocumentKeyPrefixes.h"
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -125,20 +126,13 @@ FindFunction Fastest() {
 }  // namespace
 
 bool LineFinderAvailable(LineFinder finder) {
-#if defined(ORV_MARKED_LINES_X86)
-  __builtin_cpu_init();  // also when asked before main, from a static initialiser
-#endif
   switch (finder) {
-    case LineFinder::Portable:
-      return true;
-#if defined(ORV_MARKED_LINES_X86)
     case LineFinder::Sse2:
-      return __builtin_cpu_supports("sse2");
+      return ProcessorHasSse2();
     case LineFinder::Avx2:
-      return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
-#endif
+      return ProcessorHasAvx2();
     default:
-      return false;
+      return true;
   }
 }
 
