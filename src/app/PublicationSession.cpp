@@ -24,6 +24,7 @@
 #include "base/Messages.h"
 #include "base/PathNames.h"
 #include "commands/CoreCommands.h"
+#include "container/ObjectNameRule.h"
 #include "container/Package.h"
 #include "container/PackageDocument.h"
 #include "container/Publication.h"
@@ -241,6 +242,11 @@ int TPublicationSession::Prepare(const std::string& hostFile, bool reload, Loade
                           error) != PackageDocumentStatus::Read) {
     if (splash) splash->CloseSplash();
     detail = error.empty() ? ErrorText(err::kReadFault) : error;
+    return err::kReadFault;
+  }
+  if (std::optional<std::string> fault = FindObjectNameFault(loaded.publication)) {
+    if (splash) splash->CloseSplash();
+    detail = *fault;
     return err::kReadFault;
   }
   return 0;

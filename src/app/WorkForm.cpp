@@ -21,6 +21,11 @@
 #include "base/HostPath.h"
 #include "commands/registry/RegistryStore.h"
 #include "container/Publication.h"
+#include "objects/Docking.h"
+#include "objects/FindObject.h"
+#include "objects/ObjectFactory.h"
+#include "objects/OrvalisDragObj.h"
+#include "objects/OrvalisObj.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
 #include "pages/PageList.h"
@@ -30,6 +35,7 @@
 #include "script/Engine.h"
 #include "script/Vars.h"
 #include "ui/PostedWorkEvent.h"
+#include "ui/ShortcutKey.h"
 
 namespace orv {
 
@@ -48,6 +54,10 @@ class TWindowPageSteps : public TPageChangeSteps {
     QApplication::restoreOverrideCursor();
   }
   void RestartIdleTimer() override { form_.idleTimer_->Restart(); }
+  void HideDragImage() override { TOrvalisDragObj::ShowDragImage(false); }
+  void ShowDragImage() override { TOrvalisDragObj::ShowDragImage(true); }
+  void FocusFirstObject(int index) override { form_.FocusFirstObject(index); }
+  bool Waiting() const { return waiting_ > 0; }
 
  private:
   TWorkForm& form_;
@@ -93,6 +103,8 @@ TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWid
   idleTimer_->Configure(s.Yes("AUTORETURN="), s.Number("RETURNTIME="), s.Text("RETURNACTION="));
   StartSystemMove = [this] { return windowHandle() != nullptr && windowHandle()->startSystemMove(); };
   setFocusPolicy(Qt::StrongFocus);
+  // Hot keys are seen before the focused object gets the key.
+  qApp->installEventFilter(this);
   // A publication too small to hold anything still gets a usable window.
   ApplyWindowSize(std::max(1, static_cast<int>(s.Number("SCREENWIDTH="))),
                   std::max(1, static_cast<int>(s.Number("SCREENHEIGHT="))));
@@ -100,6 +112,7 @@ TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWid
 }
 
 TWorkForm::~TWorkForm() {
+  qApp->removeEventFilter(this);
   // The navigator lets go of the page list's callbacks while both live.
   navigator_.reset();
 }
@@ -138,7 +151,9 @@ void TWorkForm::BuildPages(const Publication& publication) {
     TOVPage& page = pages_->InsertPage(model.name, pages_->Count());
     ApplyPageKeys(model, page.Background());
     if (pages_->Count() > 1) page.Background().SetMasterPage(&pages_->Page(0)->Background());
-    // Presses on the background may drag the window.
+    BuildPageObjects(publication, model.objects, page.Background(), this);
+    // Presses on the background may drag the window; a resize re-docks
+    // the page's objects.
     page.Background().installEventFilter(this);
   }
   pages_->SetLoading(false);
@@ -285,7 +300,56 @@ int TWorkForm::LoadCursors(const TCursorSlots::FileReader& read) {
   if (cursors_.LoadSlot(csDrag, settings_.DragCursor, read)) ++loaded;
   if (cursors_.LoadSlot(csBusy, settings_.BusyCursor, read)) ++loaded;
   setCursor(cursors_.Slot(csGeneral));
+  RefreshObjectCursors();
   return loaded;
+}
+
+void TWorkForm::RefreshObjectCursors() {
+  // Page objects are plain widgets to Qt's own lookups.
+  for (QWidget* widget : findChildren<QWidget*>())
+    if (auto* object = dynamic_cast<TOrvalisObj*>(widget)) object->UpdateCursor();
+}
+
+// --- Page objects -------------------------------------------------------------
+
+bool TWorkForm::PageSwitching() const { return pages_->Switching() || (steps_ && steps_->Waiting()); }
+
+TOrvalisObj* TWorkForm::FindObject(std::string_view name, bool includeFloating) {
+  if (name.empty()) return nullptr;
+  if (includeFloating && FindFloatingObject)
+    if (TOrvalisObj* floating = FindFloatingObject(name)) return floating;
+  return FindPageObject(*pages_, name).Object;
+}
+
+void TWorkForm::FocusFirstObject(int index) {
+  TOVPage* page = pages_->Page(index);
+  if (page == nullptr) return;
+  QWidget* background = &page->Background();
+  // The first widget of the page's tab chain that takes the focus by Tab.
+  for (QWidget* next = background->nextInFocusChain(); next != nullptr && next != background;
+       next = next->nextInFocusChain()) {
+    if (!background->isAncestorOf(next)) continue;
+    if ((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(background) && next->isEnabled()) {
+      next->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
+bool TWorkForm::PreviewKey(QKeyEvent& event) {
+  if (event.key() == Qt::Key_F1 && !settings_.HelpFile.empty()) {
+    OpenHelp();
+    return true;
+  }
+  TOVPage* page = pages_->Page(pages_->PageIndex());
+  if (page == nullptr) return false;
+  const QKeyCombination shortcut = KeyCombinationOfEvent(event);
+  const TOrvalisObj* focused = TOrvalisObj::ObjectOf(QApplication::focusWidget());
+  TOrvalisBackground& background = page->Background();
+  if (background.DispatchHotKey(shortcut, focused)) return true;
+  TOVPage* master = pages_->Page(0);
+  return master != nullptr && master != page && background.ShowMasterPage() &&
+         master->Background().DispatchHotKey(shortcut, focused);
 }
 
 // --- Running ----------------------------------------------------------------
@@ -351,8 +415,25 @@ bool TWorkForm::DragByBackground() const {
 
 bool TWorkForm::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress) {
+    // Only keys meant for this window, once each (Qt offers a key to the
+    // widget and then to its parents).
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* first = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : this;
+    if (widget != nullptr && widget == first && widget->window() == this &&
+        PreviewKey(*static_cast<QKeyEvent*>(event)))
+      return true;
+    return QWidget::eventFilter(watched, event);
+  }
+  if (type == QEvent::Resize) {
+    if (auto* background = dynamic_cast<TOrvalisBackground*>(watched))
+      DockChildObjects(*background, background->rect());
+    return QWidget::eventFilter(watched, event);
+  }
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
     return QWidget::eventFilter(watched, event);
+  // Only presses on a page's background itself may drag the window.
+  if (dynamic_cast<TOrvalisBackground*>(watched) == nullptr) return QWidget::eventFilter(watched, event);
   auto* mouse = static_cast<QMouseEvent*>(event);
   if (type == QEvent::MouseButtonPress) {
     if (mouse->button() == Qt::LeftButton && DragByBackground()) dragArmed_ = true;
@@ -387,10 +468,6 @@ void TWorkForm::OpenHelp() {
 }
 
 void TWorkForm::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1 && !settings_.HelpFile.empty()) {
-    OpenHelp();
-    return;
-  }
   TPageNavigator::KeySettings keys;
   keys.AllowEsc = allowEsc_;
   keys.AllowPageUpDown = allowPageUpDown_;

@@ -15,8 +15,10 @@
 #include "app/CursorSlots.h"
 #include "app/WindowFrame.h"
 #include "app/WindowGeometry.h"
+#include "objects/ObjectHost.h"
 #include "script/SystemVariables.h"
 
+class QKeyEvent;
 class QScrollArea;
 
 namespace orv {
@@ -58,7 +60,7 @@ struct TWindowSettings {
   bool BlockPrintScreen = false; // "NOPRINTSCRN="
 };
 
-class TWorkForm : public QWidget {
+class TWorkForm : public QWidget, public TObjectHost {
  public:
   TWorkForm(const Publication& publication, TScriptEngine& engine, QWidget* parent = nullptr);
   ~TWorkForm() override;
@@ -66,7 +68,7 @@ class TWorkForm : public QWidget {
   TOVPageList& Pages() { return *pages_; }
   const TOVPageList& Pages() const { return *pages_; }
   TPageNavigator& Navigator() { return *navigator_; }
-  TScriptEngine& Engine() { return engine_; }
+  TScriptEngine& Engine() override { return engine_; }
   const TWindowSettings& Settings() const { return settings_; }
 
   // Shows the start page (the first paint): the update and idle timers
@@ -137,6 +139,17 @@ class TWorkForm : public QWidget {
   std::function<bool()> StartSystemMove;
   bool DragArmed() const { return dragArmed_; }
 
+  // --- Page objects ----------------------------------------------------------
+  const QCursor& Cursor(int slot) const override { return cursors_.Slot(slot); }
+  bool PageSwitching() const override;
+  // Floating windows that show pages of their own, then the current page,
+  // then every other page.
+  TOrvalisObj* FindObject(std::string_view name, bool includeFloating) override;
+  // The floating windows' part of the lookup; empty while none exist.
+  std::function<TOrvalisObj*(std::string_view name)> FindFloatingObject;
+  // Gives the keyboard focus to the first tab stop of page `index`.
+  void FocusFirstObject(int index);
+
   // --- System variables the window answers --------------------------------
   static bool AnswersValue(SystemVar var);
   // Windows-1252 text of the value now.
@@ -168,6 +181,10 @@ class TWorkForm : public QWidget {
   void RunPostedScript(QEvent* event);
   void OpenHelp();
   bool DragByBackground() const;
+  // Key presses anywhere in the window, before the focused object: help,
+  // then the objects' hot keys. True when taken.
+  bool PreviewKey(QKeyEvent& event);
+  void RefreshObjectCursors();
   void SetWindowOrder(int order);
   // The system-key and Print-Screen blocks; see the .cpp for why they do
   // nothing here.

@@ -4,6 +4,8 @@
 #include <charconv>
 
 #include "app/WorkForm.h"
+
+#include "objects/OrvalisObj.h"
 #include "base/Ansi.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
@@ -35,7 +37,7 @@ bool TWorkForm::AnswersValue(SystemVar var) {
     case svWindowLeft: case svWindowTop: case svWindowWidth: case svWindowHeight:
     case svWindowState: case svPubWidth: case svPubHeight: case svPubTitle:
     case svClientWidth: case svClientHeight: case svWinHandle: case svWindowOrder:
-    case svPubLeft: case svPubTop:
+    case svPubLeft: case svPubTop: case svFocusedObject:
       return true;
     default:
       return false;
@@ -63,6 +65,7 @@ std::string TWorkForm::WindowValue(SystemVar var) const {
       return settings_.Order == woOnTop ? "OnTop" : settings_.Order == woOnBottom ? "OnBottom" : "Normal";
     case svPubLeft: return std::to_string(geometry().left());
     case svPubTop: return std::to_string(geometry().top());
+    case svFocusedObject: return TOrvalisObj::FocusedObjectName();
     default: return {};
   }
 }

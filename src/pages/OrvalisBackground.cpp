@@ -37,6 +37,8 @@ TBackgroundObject* FindHotKeyObject(const std::vector<TBackgroundObject*>& objec
 }
 
 TBackgroundObject* FindNamed(const std::vector<TBackgroundObject*>& objects, std::string_view name) {
+  // Unnamed objects are not found by an empty name.
+  if (name.empty()) return nullptr;
   for (TBackgroundObject* object : objects) {
     if (AnsiSameText(object->ObjectName(), name)) return object;
     if (TBackgroundObject* found = FindNamed(object->ChildObjects(), name)) return found;
@@ -55,7 +57,11 @@ TOrvalisBackground::TOrvalisBackground(QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
 }
 
-TOrvalisBackground::~TOrvalisBackground() = default;
+TOrvalisBackground::~TOrvalisBackground() {
+  // The objects unregister as they go, while the list still exists.
+  const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QWidget* child : children) delete child;
+}
 
 void TOrvalisBackground::Changed() {
   if (isVisible()) update();
@@ -85,6 +91,11 @@ void TOrvalisBackground::SetWallpaperStyle(TWallpaperStyle value) {
 
 void TOrvalisBackground::SetPublicationArea(const QRect& area) {
   if (area == publicationArea_) return;
+  // Objects are placed relative to the publication area's origin.
+  const QPoint shift = area.topLeft() - publicationArea_.topLeft();
+  if (!shift.isNull())
+    for (TBackgroundObject* object : objects_)
+      if (auto* widget = dynamic_cast<QWidget*>(object)) widget->move(widget->pos() + shift);
   publicationArea_ = area;
   Changed();
 }

@@ -112,6 +112,9 @@ void TPageNavigator::ShowPage(int index) {
     steps_.StopMovers();
     steps_.SuspendCartoons();
     steps_.HideDragImage();
+    // The list raises no change for the first page it shows, but that page
+    // needs its master page and its objects' page entering all the same.
+    if (current == -1) PageChanging(index);
     pages_.SetPageIndex(index);
     steps_.SelectPagePalette(index);
     steps_.PlayTransition(index, direction);

@@ -25,9 +25,17 @@ TEST(DemoPublication, FirstPageAndScriptsAsPlayed) {
   QImage image(QString::fromStdString(shot));
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.size(), QSize(640, 400));
-  // "Welcome" is $C08030: blue C0, green 80, red 30.
-  for (const QPoint p : {QPoint(0, 0), QPoint(320, 200), QPoint(639, 399)})
-    EXPECT_EQ(image.pixelColor(p), QColor(0x30, 0x80, 0xC0)) << p.x() << ',' << p.y();
+  // Colours are $BBGGRR. "Welcome" is $C08030; its raised panel $F0E0C0; the
+  // master page's footer, docked to the bottom, $E0E0E0.
+  struct Expected {
+    QPoint at;
+    QColor colour;
+  };
+  for (const Expected& e : {Expected{{0, 0}, QColor(0x30, 0x80, 0xC0)}, Expected{{620, 300}, QColor(0x30, 0x80, 0xC0)},
+                            Expected{{100, 60}, QColor(0xC0, 0xE0, 0xF0)}, Expected{{320, 390}, QColor(0xE0, 0xE0, 0xE0)},
+                            // the panel's raised outline: white on top, the line colour at the bottom
+                            Expected{{100, 20}, QColor(0xFF, 0xFF, 0xFF)}, Expected{{100, 159}, QColor(0x40, 0x40, 0x40)}})
+    EXPECT_EQ(image.pixelColor(e.at), e.colour) << e.at.x() << ',' << e.at.y();
   const std::string saved = ReadFile(vars);
   EXPECT_NE(saved.find("Started=yes"), std::string::npos) << saved;
   EXPECT_NE(saved.find("Current=Welcome"), std::string::npos) << saved;

@@ -1,0 +1,38 @@
+#pragma once
+// What a page object needs from the publication window: the script engine,
+// the cursor table, whether a page switch or the close is under way, and
+// the window's own show, hide and move operations (scripts and drag and
+// drop move objects through these, so every move is announced the same
+// way). Tests give a host of their own.
+#include <QRect>
+#include <string_view>
+
+class QCursor;
+
+namespace orv {
+
+class TOrvalisObj;
+class TScriptEngine;
+
+class TObjectHost {
+ public:
+  virtual ~TObjectHost() = default;
+
+  virtual TScriptEngine& Engine() = 0;
+  // Cursor slot 1 hot spot, 2 general, 3 drag (TCursorSlot).
+  virtual const QCursor& Cursor(int slot) const = 0;
+  // True while a page switch hides and shows pages: enter and leave events
+  // Qt sends meanwhile are handled after it.
+  virtual bool PageSwitching() const { return false; }
+
+  // Shows or hides the object's widget (VisibleState is the caller's);
+  // the object then hears "moved".
+  virtual void ShowObjectWindow(TOrvalisObj& object, bool visible);
+  // Moves and sizes the object in its parent's coordinates; then "moved".
+  virtual void MoveObject(TOrvalisObj& object, const QRect& rectInParent);
+  // The object by name: floating windows (when asked), the current page,
+  // then every other page.
+  virtual TOrvalisObj* FindObject(std::string_view name, bool includeFloating);
+};
+
+}  // namespace orv
