@@ -152,9 +152,6 @@ void TWorkForm::BuildPages(const Publication& publication) {
     ApplyPageKeys(model, page.Background());
     if (pages_->Count() > 1) page.Background().SetMasterPage(&pages_->Page(0)->Background());
     BuildPageObjects(publication, model.objects, page.Background(), this);
-    // Presses on the background may drag the window; a resize re-docks
-    // the page's objects.
-    page.Background().installEventFilter(this);
   }
   pages_->SetLoading(false);
 }
@@ -425,15 +422,18 @@ bool TWorkForm::eventFilter(QObject* watched, QEvent* event) {
       return true;
     return QWidget::eventFilter(watched, event);
   }
+  if (type != QEvent::Resize && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+      type != QEvent::MouseMove)
+    return QWidget::eventFilter(watched, event);
+  // The rest concerns this window's page backgrounds only: a resize
+  // re-docks the page's objects, and presses on the background itself may
+  // drag the window.
+  auto* background = dynamic_cast<TOrvalisBackground*>(watched);
+  if (background == nullptr || background->window() != this) return QWidget::eventFilter(watched, event);
   if (type == QEvent::Resize) {
-    if (auto* background = dynamic_cast<TOrvalisBackground*>(watched))
-      DockChildObjects(*background, background->rect());
+    DockChildObjects(*background, background->rect());
     return QWidget::eventFilter(watched, event);
   }
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
-    return QWidget::eventFilter(watched, event);
-  // Only presses on a page's background itself may drag the window.
-  if (dynamic_cast<TOrvalisBackground*>(watched) == nullptr) return QWidget::eventFilter(watched, event);
   auto* mouse = static_cast<QMouseEvent*>(event);
   if (type == QEvent::MouseButtonPress) {
     if (mouse->button() == Qt::LeftButton && DragByBackground()) dragArmed_ = true;
@@ -443,7 +443,6 @@ bool TWorkForm::eventFilter(QObject* watched, QEvent* event) {
     // The background lets go of the button first, then the window system
     // moves the window with the mouse.
     dragArmed_ = false;
-    auto* background = static_cast<QWidget*>(watched);
     QMouseEvent release(QEvent::MouseButtonRelease, mouse->position(), mouse->scenePosition(),
                         mouse->globalPosition(), Qt::LeftButton, Qt::NoButton, mouse->modifiers());
     QCoreApplication::sendEvent(background, &release);

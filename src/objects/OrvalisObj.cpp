@@ -51,10 +51,21 @@ TOrvalisObj::TOrvalisObj(int type, QWidget* parent, TObjectHost* host)
 }
 
 TOrvalisObj::~TOrvalisObj() {
+  BindVariable({});
   if (TOrvalisBackground* page = dynamic_cast<TOrvalisBackground*>(parentWidget())) page->RemoveObject(this);
 }
 
 void TOrvalisObj::SetObjectName(std::string_view name) { name_ = name; }
+
+void TOrvalisObj::BindVariable(std::string_view name) {
+  if (host_ == nullptr || name == boundVariable_) return;
+  TVarChangeNotifier& notifier = host_->Engine().Vars().Notifier();
+  if (!boundVariable_.empty()) notifier.Unsubscribe(boundVariable_, this);
+  boundVariable_ = name;
+  if (!boundVariable_.empty()) notifier.Subscribe(boundVariable_, this);
+}
+
+void TOrvalisObj::VariableChanged(std::string_view, std::string_view value) { BoundVariableChanged(value); }
 
 // --- Drawing properties ------------------------------------------------------
 

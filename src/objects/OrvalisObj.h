@@ -13,6 +13,7 @@
 #include "objects/ObjectFrame.h"
 #include "objects/ObjectText.h"
 #include "pages/BackgroundObject.h"
+#include "script/VarChangeNotifier.h"
 
 namespace orv {
 
@@ -48,7 +49,7 @@ struct TObjectFont {
 // Sizes and places beyond this are taken as this.
 inline constexpr int kLargestCoordinate = 16777215;
 
-class TOrvalisObj : public QWidget, public TBackgroundObject {
+class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChangeReceiver {
  public:
   TOrvalisObj(int type, QWidget* parent, TObjectHost* host);
   ~TOrvalisObj() override;
@@ -166,6 +167,11 @@ class TOrvalisObj : public QWidget, public TBackgroundObject {
   virtual void PageEntering() {}
   virtual void PageLeaving() {}
 
+  // The variable the object shows or sets ("[Name]"); its changes reach the
+  // object whether its page is shown or not. Empty unbinds.
+  void BindVariable(std::string_view name);
+  const std::string& BoundVariable() const { return boundVariable_; }
+
   // The name of the page object holding the keyboard focus; empty for none.
   static std::string FocusedObjectName();
   // The page object `widget` is, or is inside; null for none.
@@ -182,6 +188,8 @@ class TOrvalisObj : public QWidget, public TBackgroundObject {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
+  // The bound variable's new value.
+  virtual void BoundVariableChanged(std::string_view /*value*/) {}
   virtual void FillChanged() {}
   virtual void LineChanged() {}
   virtual void TextChanged() {}
@@ -218,10 +226,12 @@ class TOrvalisObj : public QWidget, public TBackgroundObject {
   void RecomputeTransparency();
   void RunNow(std::string_view script, int code, std::uint8_t options);
   void SyncHover();
+  void VariableChanged(std::string_view bracketName, std::string_view value) override;
 
   TObjectHost* host_;
   int objType_;
   std::string name_;
+  std::string boundVariable_;
   TObjectLook look_;
   bool visibleState_ = true;
   bool enabledState_ = true;
