@@ -52,9 +52,11 @@ bool TakePlayerOptions(std::vector<std::string>& args, PlayerOptions& options, s
         error = "--quit-after wants milliseconds, not '" + value + "'";
         return false;
       }
-    } else if ((arg == "--screenshot" || arg == "--save-vars" || arg == "--trace") && hasValue) {
-      (arg == "--screenshot" ? options.Screenshot : arg == "--save-vars" ? options.SaveVars : options.Trace) =
-          args[++i];
+    } else if ((arg == "--screenshot" || arg == "--save-vars" || arg == "--trace" || arg == "--play") && hasValue) {
+      (arg == "--screenshot" ? options.Screenshot
+       : arg == "--save-vars" ? options.SaveVars
+       : arg == "--trace"     ? options.Trace
+                              : options.Play) = args[++i];
     } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
       error = "unknown option or missing value: " + arg;
       return false;

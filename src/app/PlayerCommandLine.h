@@ -1,9 +1,9 @@
 #pragma once
 // The player's command line: its own options (timed runs, screenshots, the
-// saved variables, the script trace), the screen-saver run mode chosen by a
-// ".SCR" program name, the stand-alone form that names the publication, and
-// what the publication itself reads from it ("/B", "/K" and the text scripts
-// see as "[CommandLine]").
+// saved variables, the script trace, the input replay), the screen-saver run
+// mode chosen by a ".SCR" program name, the stand-alone form that names the
+// publication, and what the publication itself reads from it ("/B", "/K"
+// and the text scripts see as "[CommandLine]").
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,6 +27,7 @@ struct PlayerOptions {
   std::string Screenshot;  // PNG written just before the window closes
   std::string SaveVars;    // variables file written after closing
   std::string Trace;       // every script line run, as it runs
+  std::string Play;        // user input replayed from this file
   bool Help = false;
   bool Version = false;
 };

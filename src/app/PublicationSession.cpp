@@ -354,6 +354,7 @@ void TPublicationSession::ShowAndPaint(LoadedPublication& loaded) {
     });
   }
   window.ShowFirstPage(loaded.startPage);
+  if (!reloading_ && OnFirstPageShown) OnFirstPageShown(window);
 }
 
 bool TPublicationSession::AskFor(std::string_view password) {

@@ -81,6 +81,8 @@ class TPublicationSession : public QObject {
   std::function<void(TWorkForm&)> OnBeforeClose;
   // The window closed for good (not for a reload).
   std::function<void()> OnClosed;
+  // The first page is up and its enter action has run (not after a reload).
+  std::function<void(TWorkForm&)> OnFirstPageShown;
   SplashTimings Splash;
 
  protected:

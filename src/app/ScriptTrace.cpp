@@ -22,6 +22,14 @@ void TScriptTrace::Attach(TScriptEngine& engine) {
   });
 }
 
+void TScriptTrace::Replayed(std::string_view file, int line, std::string_view text) {
+  if (!file_) return;
+  std::fprintf(file_, "replay %.*s:%d: ", static_cast<int>(file.size()), file.data(), line);
+  std::fwrite(text.data(), 1, text.size(), file_);
+  std::fputc('\n', file_);
+  std::fflush(file_);
+}
+
 TScriptTrace::~TScriptTrace() {
   if (file_) std::fclose(file_);
 }

@@ -5,9 +5,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/InputReplay.h"
+#include "app/InputReplayScript.h"
 #include "app/PlayerApplication.h"
 #include "app/PlayerCommandLine.h"
 #include "app/PlayerMessageBox.h"
@@ -44,7 +47,14 @@ void PrintHelp() {
       "                        still open then is answered with its Cancel button\n"
       "  --screenshot FILE     save the window as a PNG picture just before closing\n"
       "  --save-vars FILE      write the global variables to FILE after closing\n"
-      "  --trace FILE          write every script line run to FILE\n"
+      "  --trace FILE          write every script line run, and every input line\n"
+      "                        replayed, to FILE\n"
+      "  --play FILE           replay the user input in FILE, one line each:\n"
+      "                        MS VERB ARGS, MS counted from the first page shown;\n"
+      "                        move/click/rclick/dblclick X,Y, press/release X,Y [right],\n"
+      "                        drag X1,Y1 X2,Y2, key SEQ (Tab, Ctrl+A, PgDown), type TEXT,\n"
+      "                        shot FILE (PNG), quit; X,Y on the current page;\n"
+      "                        # starts a comment line\n"
       "  --help                show this help and exit\n"
       "  --version             show the version and exit\n"
       "\n"
@@ -86,6 +96,19 @@ int main(int argc, char** argv) {
   if (options.Version) {
     std::printf("orvalis %s\n", ORVALIS_VERSION);
     return 0;
+  }
+  // The replay file is read whole first: a mistake in it ends the run
+  // before anything is shown.
+  std::vector<orv::ReplayEvent> replayEvents;
+  if (!options.Play.empty()) {
+    orv::ReplayScriptError bad;
+    if (!orv::ReadInputReplayFile(options.Play, replayEvents, bad)) {
+      if (bad.Line == 0)
+        std::fprintf(stderr, "orvalis: %s\n", bad.Message.c_str());
+      else
+        std::fprintf(stderr, "%s:%d: %s\n", options.Play.c_str(), bad.Line, bad.Message.c_str());
+      return 2;
+    }
   }
 
   orv::TPlayerApplication app(argc, argv);  // takes Qt's own options out of argv
@@ -134,6 +157,17 @@ int main(int argc, char** argv) {
     };
   }
   session.OnClosed = [] { QCoreApplication::quit(); };
+  std::unique_ptr<orv::TInputReplay> replay;
+  if (!options.Play.empty()) {
+    replay = std::make_unique<orv::TInputReplay>(std::move(replayEvents), [&session] { return session.Window(); });
+    replay->OnEvent = [&trace, &options](const orv::ReplayEvent& event) {
+      trace.Replayed(options.Play, event.Line, event.Written);
+    };
+    replay->OnShotFailed = [](const std::string& file) {
+      std::fprintf(stderr, "orvalis: cannot write %s\n", file.c_str());
+    };
+    session.OnFirstPageShown = [&replay](orv::TWorkForm&) { replay->Start(); };
+  }
 
   int status = 0;
   switch (session.Start(publication)) {

@@ -66,15 +66,16 @@ TEST(PlayerCommandLine, PublicationFileTextAndSwitches) {
 }
 
 TEST(PlayerCommandLine, PlayerOptionsAreTakenOutAnywhere) {
-  std::vector<std::string> args = {"--quit-after", "50", "pub.exe", "--trace", "t.txt", "A"};
+  std::vector<std::string> args = {"--quit-after", "50", "pub.exe", "--trace", "t.txt", "A", "--play", "in.txt"};
   PlayerOptions options;
   std::string error;
   ASSERT_TRUE(TakePlayerOptions(args, options, error)) << error;
   EXPECT_EQ(options.QuitAfter, 50);
   EXPECT_EQ(options.Trace, "t.txt");
+  EXPECT_EQ(options.Play, "in.txt");
   EXPECT_EQ(args, (std::vector<std::string>{"pub.exe", "A"}));
   for (std::vector<std::string> bad : {std::vector<std::string>{"--quit-after", "soon"},
-                                       std::vector<std::string>{"--nonsense"}}) {
+                                       std::vector<std::string>{"--nonsense"}, std::vector<std::string>{"--play"}}) {
     EXPECT_FALSE(TakePlayerOptions(bad, options, error));
     EXPECT_FALSE(error.empty());
   }
