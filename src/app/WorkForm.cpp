@@ -89,6 +89,9 @@ TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWid
       idleTimer_(new TIdleReturnTimer(engine, this)),
       updateClock_(new TUpdateClock(engine.Vars(), this)) {
   scroller_->setFrameShape(QFrame::NoFrame);
+  // The scroller would take Page Up and Down for itself; they are the
+  // publication's page keys.
+  scroller_->setFocusPolicy(Qt::NoFocus);
   scroller_->setWidget(stage_);
   // The page follows the thumb while it is dragged, not only when let go.
   scroller_->horizontalScrollBar()->setTracking(true);

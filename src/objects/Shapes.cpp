@@ -28,6 +28,14 @@ TOrvalisLine::TOrvalisLine(int type, QWidget* parent, TObjectHost* host) : TOrva
 }
 
 void TOrvalisLine::SetPoints(QPoint start, QPoint end) {
+  // End points live where objects may be placed, so differences between
+  // them and the window's corner stay in range.
+  auto clamp = [](QPoint p) {
+    return QPoint(std::clamp(p.x(), -kLargestCoordinate, kLargestCoordinate),
+                  std::clamp(p.y(), -kLargestCoordinate, kLargestCoordinate));
+  };
+  start = clamp(start);
+  end = clamp(end);
   const int left = std::min(start.x(), end.x());
   const int top = std::min(start.y(), end.y());
   const std::int64_t right = std::max(start.x(), end.x());
