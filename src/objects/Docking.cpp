@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <algorithm>
+#include <cstdint>
 #include <numeric>
 
 #include "objects/OrvalisObj.h"
@@ -15,13 +16,13 @@ std::vector<std::size_t> Docked(const std::vector<TDockItem>& items, int anchor)
   std::vector<std::size_t> order;
   for (std::size_t i = 0; i < items.size(); ++i)
     if (items[i].Anchor == anchor) order.push_back(i);
-  auto key = [&](std::size_t i) {
+  auto key = [&](std::size_t i) -> std::int64_t {
     const QRect& r = items[i].Rect;
     switch (anchor) {
       case anTop: return r.top();
-      case anBottom: return -(r.top() + r.height());  // lowest first
+      case anBottom: return -(std::int64_t{r.top()} + r.height());  // lowest first
       case anLeft: return r.left();
-      case anRight: return -(r.left() + r.width());  // rightmost first
+      case anRight: return -(std::int64_t{r.left()} + r.width());  // rightmost first
       default: return 0;
     }
   };
@@ -29,36 +30,45 @@ std::vector<std::size_t> Docked(const std::vector<TDockItem>& items, int anchor)
   return order;
 }
 
+// Strips are worked out in 64 bits and placed where a widget may be.
+QRect PlacedRect(std::int64_t x, std::int64_t y, std::int64_t w, std::int64_t h) {
+  auto place = [](std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, -kLargestCoordinate, kLargestCoordinate));
+  };
+  auto size = [](std::int64_t v) { return static_cast<int>(std::clamp<std::int64_t>(v, 0, kLargestCoordinate)); };
+  return QRect(place(x), place(y), size(w), size(h));
+}
+
 }  // namespace
 
 void DockItems(const QRect& area, std::vector<TDockItem>& items) {
-  int left = area.left();
-  int top = area.top();
-  int right = area.left() + area.width();
-  int bottom = area.top() + area.height();
-  auto width = [&] { return std::max(0, right - left); };
-  auto height = [&] { return std::max(0, bottom - top); };
+  std::int64_t left = area.left();
+  std::int64_t top = area.top();
+  std::int64_t right = left + area.width();
+  std::int64_t bottom = top + area.height();
+  auto width = [&] { return std::max<std::int64_t>(0, right - left); };
+  auto height = [&] { return std::max<std::int64_t>(0, bottom - top); };
   for (const std::size_t i : Docked(items, anTop)) {
-    const int h = items[i].Rect.height();
-    items[i].Rect = QRect(left, top, width(), h);
+    const std::int64_t h = items[i].Rect.height();
+    items[i].Rect = PlacedRect(left, top, width(), h);
     top += h;
   }
   for (const std::size_t i : Docked(items, anBottom)) {
-    const int h = items[i].Rect.height();
+    const std::int64_t h = items[i].Rect.height();
     bottom -= h;
-    items[i].Rect = QRect(left, bottom, width(), h);
+    items[i].Rect = PlacedRect(left, bottom, width(), h);
   }
   for (const std::size_t i : Docked(items, anLeft)) {
-    const int w = items[i].Rect.width();
-    items[i].Rect = QRect(left, top, w, height());
+    const std::int64_t w = items[i].Rect.width();
+    items[i].Rect = PlacedRect(left, top, w, height());
     left += w;
   }
   for (const std::size_t i : Docked(items, anRight)) {
-    const int w = items[i].Rect.width();
+    const std::int64_t w = items[i].Rect.width();
     right -= w;
-    items[i].Rect = QRect(right, top, w, height());
+    items[i].Rect = PlacedRect(right, top, w, height());
   }
-  for (const std::size_t i : Docked(items, anFill)) items[i].Rect = QRect(left, top, width(), height());
+  for (const std::size_t i : Docked(items, anFill)) items[i].Rect = PlacedRect(left, top, width(), height());
 }
 
 void DockChildObjects(QWidget& parent, const QRect& area) {
@@ -66,7 +76,8 @@ void DockChildObjects(QWidget& parent, const QRect& area) {
   std::vector<TDockItem> items;
   for (QObject* child : parent.children()) {
     auto* object = dynamic_cast<TOrvalisObj*>(child);
-    if (object == nullptr || object->Anchor() == anNone) continue;
+    // A hidden object leaves its strip to the others.
+    if (object == nullptr || object->Anchor() == anNone || !object->VisibleState()) continue;
     objects.push_back(object);
     items.push_back({object->Anchor(), object->geometry()});
   }

@@ -2,7 +2,7 @@
 // Docking ("ANCHOR="): a parent places its docked children inside its
 // client area, top ones first, then bottom, left, right, and the fill one
 // last; each takes its strip from what remains. Undocked children stay
-// where they are.
+// where they are; hidden ones are passed over.
 #include <QRect>
 #include <vector>
 

@@ -79,8 +79,9 @@ QImage FillPatternTile(int pattern, const QColor& colour, bool transparent) {
 QBrush FillPatternBrush(int pattern, const QColor& colour, bool transparent, QPoint pageOffset) {
   QBrush brush(FillPatternTile(pattern, colour, transparent));
   // The texture starts at the painter's origin; shift it back so that its
-  // origin is the page's.
-  brush.setTransform(QTransform::fromTranslate(-pageOffset.x(), -pageOffset.y()));
+  // origin is the page's. Only the offset within a tile matters.
+  auto within = [](int v) { return ((v % 8) + 8) % 8; };
+  brush.setTransform(QTransform::fromTranslate(-within(pageOffset.x()), -within(pageOffset.y())));
   return brush;
 }
 

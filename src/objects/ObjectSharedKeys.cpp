@@ -1,5 +1,6 @@
 // The document keys that several object types take alike.
 #include <QPainter>
+#include <algorithm>
 
 #include "base/Ansi.h"
 #include "container/DocumentValue.h"
@@ -45,7 +46,7 @@ void TOrvalisObj::DrawPlaceholderText(QPainter& painter, std::string_view text) 
   painter.setFont(font);
   const QString shown = QString::fromStdString(AnsiToUtf8(text));
   const QFontMetrics metrics(font);
-  const int inset = std::max(0, LineWidth());
+  const int inset = std::clamp(LineWidth(), 0, kLargestCoordinate);
   const QRect box(inset + 2, inset, metrics.horizontalAdvance(shown), metrics.height());
   painter.fillRect(box, QColor(0xC0, 0xC0, 0xC0));
   painter.setPen(Qt::black);

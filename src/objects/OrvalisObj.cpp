@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <limits>
 
 #include "app/CursorSlots.h"
 #include "base/Ansi.h"
@@ -164,40 +165,55 @@ void TOrvalisObj::UpdateCursor() {
 // --- Layout --------------------------------------------------------------------
 
 QRect TOrvalisObj::ClientArea() const {
-  const int w = look_.LineWidth > 0 ? look_.LineWidth : 0;
+  const int w = std::clamp(look_.LineWidth, 0, kLargestCoordinate);
   QRect area = rect().adjusted(w, w, -w, -w);
   if (area.width() < 0) area.setWidth(0);
   if (area.height() < 0) area.setHeight(0);
   return area;
 }
 
+namespace {
+
+// Positions add up through nested holders; the sum is kept where a
+// coordinate can be, however deep the nesting.
+QPoint ClampedPoint(std::int64_t x, std::int64_t y) {
+  constexpr std::int64_t limit = std::numeric_limits<int>::max() / 4;
+  return QPoint(static_cast<int>(std::clamp<std::int64_t>(x, -limit, limit)),
+                static_cast<int>(std::clamp<std::int64_t>(y, -limit, limit)));
+}
+
+}  // namespace
+
 QPoint TOrvalisObj::ParentOffset() const {
-  QPoint offset;
+  std::int64_t x = 0, y = 0;
   for (QWidget* parent = parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
     auto* holder = dynamic_cast<TOrvalisObj*>(parent);
     if (holder == nullptr || !holder->IsChildHolder()) break;
-    offset += holder->pos();
+    x += holder->x();
+    y += holder->y();
   }
-  return offset;
+  return ClampedPoint(x, y);
 }
 
 QPoint TOrvalisObj::PagePosition(TOrvalisBackground** page) const {
-  QPoint position = pos();
+  std::int64_t x = this->x(), y = this->y();
   TOrvalisBackground* found = nullptr;
   for (QWidget* parent = parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
     if (auto* background = dynamic_cast<TOrvalisBackground*>(parent)) {
       found = background;
       // The master page's background sits inside the page's at its origin.
       if (auto* outer = dynamic_cast<TOrvalisBackground*>(background->parentWidget())) {
-        position += background->pos();
+        x += background->x();
+        y += background->y();
         found = outer;
       }
       break;
     }
-    position += parent->pos();
+    x += parent->x();
+    y += parent->y();
   }
   if (page != nullptr) *page = found;
-  return position;
+  return ClampedPoint(x, y);
 }
 
 TOrvalisBackground* TOrvalisObj::PageBackground() const {
