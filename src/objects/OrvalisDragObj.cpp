@@ -129,7 +129,9 @@ void TOrvalisDragObj::StartDrag(QPoint local) {
     PaintTo(painter);
   }
   if (picture.isNull()) return;  // no image: no drag, the release is a click
-  hotSpot_ = local;
+  // The point pressed stays under the mouse: the travel before the drag
+  // started is not lost.
+  hotSpot_ = pressPoint_;
   clamp_ = ClampRange(parent->size(), size(), hotSpot_);
   image_ = std::make_unique<TDragImage>(page, picture);
   image_->OnMove = [this](QPoint global) { MoveImage(global); };
@@ -192,17 +194,23 @@ void TOrvalisDragObj::Drop(QPoint topLeft) {
   TOrvalisObj* target = nullptr;
   if ((dragMode_ & dmToTarget) && !dropTargets_.Empty() && page != nullptr) {
     long long bestArea = 0;
+    QRect area;
+    // Every target is measured against the place the object was let go.
+    const QRect dropped(topLeft, size());
     for (const std::string_view name : SplitNames(dropTargets_.View())) {
       // An empty name in the list names nothing.
       if (name.empty()) continue;
       auto* candidate = dynamic_cast<TOrvalisObj*>(page->FindObjectOnPage(name));
       if (candidate == nullptr || candidate == this) continue;
-      const QRect area(candidate->PagePosition() - parentOnPage, candidate->size());
-      const QRect overlap = area.intersected(QRect(topLeft, size()));
+      const QRect candidateArea(candidate->PagePosition() - parentOnPage, candidate->size());
+      const QRect overlap = candidateArea.intersected(dropped);
       const long long overlapArea = overlap.isEmpty() ? 0 : 1LL * overlap.width() * overlap.height();
       if (overlapArea <= bestArea) continue;
       bestArea = overlapArea;
       target = candidate;
+      area = candidateArea;
+    }
+    if (target != nullptr) {
       if (topLeft.x() < area.left())
         topLeft.setX(area.left());
       else if (topLeft.x() + width() > area.left() + area.width())

@@ -350,7 +350,9 @@ void TOrvalisObj::leaveEvent(QEvent* event) {
 }
 
 void TOrvalisObj::HandleMouseEnter() {
-  if (mouseInside_ || !enabledState_ || Closing()) return;
+  // Inside a disabled group or container the object takes no input, its
+  // own state notwithstanding.
+  if (mouseInside_ || !enabledState_ || !isEnabled() || Closing()) return;
   mouseInside_ = true;
   if (TakesHoverActions()) RunEventScript(enterAction_.View(), evMouseEnter, roRunNow);
 }

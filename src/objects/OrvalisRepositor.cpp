@@ -10,8 +10,8 @@
 namespace orv {
 
 void TOrvalisRepositor::AddChild(TOrvalisObj* child) {
-  if (child != nullptr && std::find(children_.begin(), children_.end(), child) == children_.end())
-    children_.push_back(child);
+  if (child == nullptr || std::find(children_.begin(), children_.end(), child) != children_.end()) return;
+  children_.push_back(child);
 }
 
 void TOrvalisRepositor::RemoveChild(TOrvalisObj* child) {

@@ -213,6 +213,14 @@ void TOrvalisBackground::paintEvent(QPaintEvent*) {
   if (OnPaint) OnPaint(painter);
 }
 
+void TOrvalisBackground::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The master page's background, when it lies on this page, covers it
+  // whole whatever size the page had when it was attached.
+  for (QObject* child : children())
+    if (auto* master = dynamic_cast<TOrvalisBackground*>(child)) master->setGeometry(rect());
+}
+
 void TOrvalisBackground::mousePressEvent(QMouseEvent* event) {
   if (OnMouseDown) OnMouseDown(*event);
 }
