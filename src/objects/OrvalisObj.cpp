@@ -325,28 +325,23 @@ void TOrvalisObj::SyncHover() {
     HandleMouseLeave();
 }
 
+bool TOrvalisObj::DeferredForPageSwitch() {
+  if (host_ == nullptr || !host_->PageSwitching()) return false;
+  if (!hoverSyncPosted_) {
+    hoverSyncPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kHoverSyncEvent));
+  }
+  return true;
+}
+
 void TOrvalisObj::enterEvent(QEnterEvent* event) {
   QWidget::enterEvent(event);
-  if (host_ != nullptr && host_->PageSwitching()) {
-    if (!hoverSyncPosted_) {
-      hoverSyncPosted_ = true;
-      QCoreApplication::postEvent(this, new QEvent(kHoverSyncEvent));
-    }
-    return;
-  }
-  HandleMouseEnter();
+  if (!DeferredForPageSwitch()) HandleMouseEnter();
 }
 
 void TOrvalisObj::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
-  if (host_ != nullptr && host_->PageSwitching()) {
-    if (!hoverSyncPosted_) {
-      hoverSyncPosted_ = true;
-      QCoreApplication::postEvent(this, new QEvent(kHoverSyncEvent));
-    }
-    return;
-  }
-  HandleMouseLeave();
+  if (!DeferredForPageSwitch()) HandleMouseLeave();
 }
 
 void TOrvalisObj::HandleMouseEnter() {

@@ -226,6 +226,9 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   void RecomputeTransparency();
   void RunNow(std::string_view script, int code, std::uint8_t options);
   void SyncHover();
+  // During a page switch, looks at the mouse again once the switch is
+  // over instead of now; true when it did.
+  bool DeferredForPageSwitch();
   void VariableChanged(std::string_view bracketName, std::string_view value) override;
 
   TObjectHost* host_;
