@@ -4,6 +4,7 @@
 // page switches and the close.
 #include <gtest/gtest.h>
 
+#include <QCursor>
 #include <string>
 
 #include "objects/ObjectWindowFixture.h"
@@ -162,6 +163,32 @@ TEST_F(ObjectEventsTest, NoHoverScriptRunsWhileThePublicationCloses) {
   MoveTo(kAway);
   EXPECT_EQ(Log(), "e");
   EXPECT_FALSE(button->MouseInside());
+}
+
+// The pointer rests where an object of each page lies: the switch hides
+// one and shows the other. Leaving its page ends the first one's hover
+// without its exit script; the second's enter script runs after the
+// switch, never inside it.
+TEST_F(ObjectEventsTest, HoverScriptsOfAPageSwitchRunAfterIt) {
+  const std::string page1 = "NewPage=One\r\n" + ObjectLines(4, "A", kPlace, {"ObjEnterAction=" + Logs("a"),
+                                                                              "ObjExitAction=" + Logs("A")});
+  const std::string page2 = "NewPage=Two\r\n" + ObjectLines(4, "B", kPlace, {"ObjEnterAction=" + Logs("b"),
+                                                                              "ObjExitAction=" + Logs("B")});
+  ASSERT_TRUE(Open(page1 + page2));
+  TOrvalisObj* a = Find("A");
+  ASSERT_NE(a, nullptr);
+  MoveTo(kAway);
+  MoveTo(At(*a));
+  ASSERT_EQ(Log(), "a");
+  // The offscreen platform keeps its own cursor, which Qt asks when widgets
+  // appear or vanish under it.
+  QCursor::setPos(form->mapToGlobal(At(*a)));
+  form->Navigator().ShowPage(2);
+  EXPECT_EQ(Log(), "a");  // nothing inside the switch
+  ASSERT_TRUE(test::WaitUntil([this] { return Log() != "a"; }, 2000));
+  EXPECT_EQ(Log(), "ab");
+  EXPECT_FALSE(a->MouseInside());
+  EXPECT_TRUE(Find("B")->MouseInside());
 }
 
 }  // namespace
