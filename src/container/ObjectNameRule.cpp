@@ -11,8 +11,18 @@ namespace orv {
 namespace {
 
 bool IsLetter(unsigned char c) {
-  // Letters of the Windows-1252 page as the case tables know them.
+  // ASCII letters only: the authoring tool's identifiers have no others.
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
+// The object's keys are applied in the order read, so its last "NAME=" is
+// the name it ends up with.
+const KeyValue* FinalName(KeyList keys) {
+  static const DocumentKey* const name = FindDocumentKey("NAME=");
+  const KeyValue* found = nullptr;
+  for (const KeyValue& value : keys)
+    if (value.key == name) found = &value;
+  return found;
 }
 
 std::string PageLabel(const PublicationPage& page, std::size_t index) {
@@ -24,9 +34,9 @@ std::optional<std::string> CheckSiblings(const Publication& publication,
   std::unordered_set<std::string_view, AnsiCaseHash, AnsiCaseEqual> seen;
   for (const PublicationObject& object : objects) {
     const KeyList keys = publication.ObjectKeys(object);
-    if (const KeyValue* name = FindKey(keys, "NAME=")) {
-      const std::string_view text = name->Text();
-      if (text.empty()) continue;  // unnamed
+    const KeyValue* name = FinalName(keys);
+    // An unnamed holder's children still need checking.
+    if (const std::string_view text = name != nullptr ? name->Text() : std::string_view(); !text.empty()) {
       if (!IsObjectIdentifier(text))
         return "object \"" + std::string(text) + "\" on the " + where + ": the name is not an identifier";
       if (!seen.insert(text).second)

@@ -15,6 +15,7 @@
 #include "app/CursorSlots.h"
 #include "base/Ansi.h"
 #include "container/DocumentValue.h"
+#include "objects/Docking.h"
 #include "objects/FillPatterns.h"
 #include "objects/ObjectHost.h"
 #include "pages/BackgroundMessages.h"
@@ -142,6 +143,12 @@ void TOrvalisObj::SetVisibleState(bool value) {
   if (value == visibleState_) return;
   visibleState_ = value;
   setVisible(value);
+  // A docked object takes or gives back its strip.
+  if (anchor_ == anNone || parentWidget() == nullptr) return;
+  if (auto* holder = dynamic_cast<TOrvalisObj*>(parentWidget()))
+    DockChildObjects(*holder, holder->ClientArea());
+  else
+    DockChildObjects(*parentWidget(), parentWidget()->rect());
 }
 
 void TOrvalisObj::SetEnabledState(bool value) {

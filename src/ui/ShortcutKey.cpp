@@ -54,6 +54,13 @@ Qt::Key KeyOfVirtualKey(int vk, bool& keypad) {
   return Qt::Key_unknown;
 }
 
+bool IsKeypadOwnKey(Qt::Key key) {
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return true;
+  for (const Qt::Key op : kKeypadOperators)
+    if (op == key) return true;
+  return false;
+}
+
 }  // namespace
 
 QKeyCombination ShortcutToKeyCombination(int shortcut) {
@@ -76,7 +83,9 @@ QKeyCombination KeyCombinationOfEvent(const QKeyEvent& event) {
   auto key = static_cast<Qt::Key>(event.key());
   // Both Enter keys are one virtual key.
   if (key == Qt::Key_Enter) return QKeyCombination(mods, Qt::Key_Return);
-  const bool keypad = (all & Qt::KeypadModifier) != 0;
+  // Only the keypad's digits and operators are keys of their own; its
+  // arrows, Home, Delete and the like are the main block's.
+  const bool keypad = (all & Qt::KeypadModifier) != 0 && IsKeypadOwnKey(key);
   if (keypad) {
     mods |= Qt::KeypadModifier;
   } else if (mods & Qt::ShiftModifier) {
