@@ -118,6 +118,11 @@ TWorkForm::~TWorkForm() {
   qApp->removeEventFilter(this);
   // The navigator lets go of the page list's callbacks while both live.
   navigator_.reset();
+  // The objects go while the window, their host, is still whole: they may
+  // ask it things as they are torn down.
+  delete scroller_;
+  scroller_ = nullptr;
+  pages_ = nullptr;
 }
 
 void TWorkForm::ReadSettings(const Publication& publication) {
@@ -337,6 +342,8 @@ void TWorkForm::FocusFirstObject(int index) {
 }
 
 bool TWorkForm::PreviewKey(QKeyEvent& event) {
+  // A held key is one press of a hot key, not one a repeat.
+  if (event.isAutoRepeat()) return false;
   if (event.key() == Qt::Key_F1 && !settings_.HelpFile.empty()) {
     OpenHelp();
     return true;

@@ -13,6 +13,7 @@
 #include "objects/DragImage.h"
 #include "objects/ObjectHost.h"
 #include "objects/OrvalisRepositor.h"
+#include "pages/BackgroundMessages.h"
 #include "pages/OrvalisBackground.h"
 #include "script/Engine.h"
 
@@ -56,6 +57,32 @@ TOrvalisDragObj::~TOrvalisDragObj() {
     dragging_ = nullptr;
     if (Host() != nullptr && image_ != nullptr) QApplication::restoreOverrideCursor();
   }
+  delete image_.data();
+}
+
+void TOrvalisDragObj::DropImage() {
+  TDragImage* image = image_.data();
+  image_.clear();
+  if (image == nullptr) return;
+  // Often called from the picture's own event handler: it goes once that
+  // has returned.
+  image->releaseMouse();
+  image->hide();
+  image->deleteLater();
+}
+
+void TOrvalisDragObj::CancelDrag() {
+  if (image_ == nullptr) return;
+  if (Host() != nullptr) QApplication::restoreOverrideCursor();
+  if (dragging_ == this) dragging_ = nullptr;
+  DropImage();
+  pressed_ = false;
+  if ((dragMode_ & dmHideWhileDragging) && isHidden() == VisibleState()) setVisible(VisibleState());
+}
+
+void TOrvalisDragObj::Notify(int message, const std::string& text, const std::string& data) {
+  if (message == kMsgPageLeaving) CancelDrag();
+  TOrvalisObj::Notify(message, text, data);
 }
 
 void TOrvalisDragObj::ShowDragImage(bool shown) {
@@ -133,7 +160,7 @@ void TOrvalisDragObj::StartDrag(QPoint local) {
   // started is not lost.
   hotSpot_ = pressPoint_;
   clamp_ = ClampRange(parent->size(), size(), hotSpot_);
-  image_ = std::make_unique<TDragImage>(page, picture);
+  image_ = new TDragImage(page, picture);
   image_->OnMove = [this](QPoint global) { MoveImage(global); };
   image_->OnRelease = [this](QPoint global, Qt::MouseButton button) { EndDrag(global, button); };
   dragging_ = this;
@@ -164,7 +191,7 @@ void TOrvalisDragObj::EndDrag(QPoint global, Qt::MouseButton) {
   QPoint point = ParentPoint(global);
   point.setX(std::clamp(point.x(), clamp_.left(), clamp_.right()));
   point.setY(std::clamp(point.y(), clamp_.top(), clamp_.bottom()));
-  image_.reset();
+  DropImage();
   pressed_ = false;
   Drop(point - hotSpot_);
   dropping_ = false;

@@ -3,8 +3,8 @@
 // targets, with a script that may accept or refuse the drop and change
 // where it lands. Text blocks and polygons are built on it.
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
-#include <memory>
 
 #include "objects/DragImage.h"
 #include "objects/OrvalisObj.h"
@@ -33,6 +33,8 @@ class TOrvalisDragObj : public TOrvalisObj {
 
   bool TakesClickActions() const override { return true; }
   bool TakesHoverActions() const override { return true; }
+  // A drag does not outlive its page: leaving the page cancels it.
+  void Notify(int message, const std::string& text, const std::string& data) override;
   // The drag and drop keys; types call it from their own ApplyKey.
   bool ApplyDragKey(const KeyValue& key);
 
@@ -55,6 +57,9 @@ class TOrvalisDragObj : public TOrvalisObj {
   void StartDrag(QPoint local);
   void MoveImage(QPoint global);
   void EndDrag(QPoint global, Qt::MouseButton button);
+  // Lets go of the picture and the cursor; the object shows again.
+  void CancelDrag();
+  void DropImage();
   void Drop(QPoint topLeft);
   QPoint ParentPoint(QPoint global) const;
   TOrvalisObj* ObjectUnder(QPoint pagePoint) const;
@@ -66,7 +71,8 @@ class TOrvalisDragObj : public TOrvalisObj {
   QRect clamp_;
   bool dragAllowed_ = false;
   bool dropping_ = false;
-  std::unique_ptr<TDragImage> image_;
+  // Owned; also a child of the page, which may go first.
+  QPointer<TDragImage> image_;
   static TOrvalisDragObj* dragging_;
 };
 

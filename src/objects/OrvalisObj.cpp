@@ -262,6 +262,11 @@ void TOrvalisObj::ActivateByHotKey() {
                     Qt::NoModifier);
   QCoreApplication::sendEvent(this, &press);
   QTimer::singleShot(kHotKeyPressMs, this, [this, centre] {
+    // Hidden meanwhile: the press comes to nothing.
+    if (!isVisible()) {
+      pressed_ = false;
+      return;
+    }
     QMouseEvent release(QEvent::MouseButtonRelease, centre, mapToGlobal(centre), Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
     QCoreApplication::sendEvent(this, &release);

@@ -58,9 +58,9 @@ TOrvalisBackground::TOrvalisBackground(QWidget* parent)
 }
 
 TOrvalisBackground::~TOrvalisBackground() {
-  // The objects unregister as they go, while the list still exists.
-  const QList<QWidget*> children = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  for (QWidget* child : children) delete child;
+  // The objects unregister as they go, while the list still exists. One at
+  // a time: deleting one child may delete another (a drag's picture).
+  while (QWidget* child = findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
 }
 
 void TOrvalisBackground::Changed() {
