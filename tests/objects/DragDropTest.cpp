@@ -9,6 +9,7 @@
 #include "objects/ObjectWindowFixture.h"
 #include "objects/OrvalisDragObj.h"
 #include "objects/OrvalisRepositor.h"
+#include "pages/PageListNavigator.h"
 
 namespace orv {
 namespace {
@@ -222,6 +223,23 @@ TEST_F(DragDropTest, HideModeHidesTheObjectWhileTheDragGoesOn) {
     EXPECT_TRUE(object->isVisible());
     EXPECT_EQ(object->pos(), accept ? QPoint(170, 150) : QPoint(50, 50));
   }
+}
+
+// A drag does not outlive its page: the switch cancels it, with no drop.
+TEST_F(DragDropTest, LeavingThePageCancelsTheDrag) {
+  ASSERT_TRUE(OpenWith(QRect(50, 50, 60, 40), "DragMode=9\r\nDropAction=" + test::Logs("d"), "NewPage=Q\r\n"));
+  auto* object = Find<TOrvalisDragObj>("T");
+  ASSERT_NE(object, nullptr);
+  DragBy(*object, QPoint(20, 20));
+  ASSERT_TRUE(object->Dragging());
+  form->Navigator().ShowPage(2);
+  EXPECT_FALSE(object->Dragging());
+  EXPECT_FALSE(object->isHidden());  // shown again, where it was
+  EXPECT_EQ(object->pos(), QPoint(50, 50));
+  EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+  Release(dropAt_);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Log(), "");
 }
 
 TEST_F(DragDropTest, AnObjectLargerThanItsParentKeepsToTheParentsEdge) {
