@@ -43,9 +43,7 @@ int ClampCoordinate(std::int64_t value, std::int64_t low) {
 
 TOrvalisObj::TOrvalisObj(int type, QWidget* parent, TObjectHost* host)
     : QWidget(parent), host_(host), objType_(type) {
-  // Objects never take their parent's font or colours, and a second quick
-  // click is just another click.
-  setAttribute(Qt::WA_MouseTracking, false);
+  // Not a tab stop unless a type makes it one.
   setFocusPolicy(Qt::NoFocus);
   setAutoFillBackground(false);
   RecomputeTransparency();

@@ -74,10 +74,9 @@ QRect TOrvalisContainer::ClientArea() const {
 }
 
 bool TOrvalisContainer::ApplyKey(const KeyValue& key) {
+  if (ApplyHoverKey(key)) return true;
   const std::string_view name = key.Name();
   if (name == "OBJACTION=") sizeAction_.SetView(key.Text());
-  else if (name == "OBJENTERACTION=") enterAction_.SetView(key.Text());
-  else if (name == "OBJEXITACTION=") exitAction_.SetView(key.Text());
   else if (name == "HMARGIN=") SetHorzMargin(key.Number());
   else if (name == "VMARGIN=") SetVertMargin(key.Number());
   else return false;

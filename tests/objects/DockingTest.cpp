@@ -17,11 +17,7 @@ namespace {
 
 using test::DocLines;
 using test::ObjectPage;
-
-std::string Text(const QRect& r) {
-  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-         std::to_string(r.height());
-}
+using test::Text;
 
 TEST(Docking, StripsAreTakenInOrderAndTheFillTakesTheRest) {
   struct Item {

@@ -25,11 +25,8 @@ namespace {
 
 using test::DocLines;
 using test::ObjectPage;
+using test::Text;
 
-std::string Text(const QRect& r) {
-  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-         std::to_string(r.height());
-}
 std::string Text(const QPoint& p) { return std::to_string(p.x()) + "," + std::to_string(p.y()); }
 
 // One object of `type` with `lines` after its "ObjectType=".

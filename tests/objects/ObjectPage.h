@@ -28,6 +28,12 @@ inline std::string DocLines(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
+// A rectangle as "x,y wxh", so a failed comparison reads plainly.
+inline std::string Text(const QRect& r) {
+  return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+         std::to_string(r.height());
+}
+
 class ObjectPage {
  public:
   // `objectLines` follow "NewPage=P"; the page's publication area is the
