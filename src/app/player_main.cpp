@@ -112,6 +112,8 @@ int main(int argc, char** argv) {
   }
 
   orv::TPlayerApplication app(argc, argv);  // takes Qt's own options out of argv
+  // Themed buttons and boxes look the same on every desktop.
+  QApplication::setStyle(QStringLiteral("Fusion"));
   app.setQuitOnLastWindowClosed(false);
   args.assign(argv + 1, argv + argc);
   orv::TakePlayerOptions(args, options, error);

@@ -2,12 +2,14 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QPainter>
 #include <cstring>
 #include <string>
 
 #include "base/Ansi.h"
 #include "base/PathNames.h"
 #include "imaging/PcxReader.h"
+#include "imaging/metafile/MetafilePicture.h"
 
 namespace orv {
 
@@ -56,8 +58,30 @@ QImage ReadWithQt(QByteArrayView bytes, PictureFormat format) {
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, name);
   reader.setDecideFormatFromContent(false);
+  // Pictures show as the author saw them in the authoring tool, which
+  // ignored the camera's orientation tag.
+  reader.setAutoTransform(false);
   QImage image;
   if (!reader.read(&image)) return QImage();
+  return image;
+}
+
+// The bitmap a metafile stands for where one is needed (regions, copies):
+// its records on white at natural size. A natural size beyond what a page
+// can show is not rendered at all.
+QImage RenderMetafile(const TMetafilePicture& meta) {
+  constexpr int kLargestSide = 16384;
+  constexpr qint64 kLargestArea = 64LL * 1024 * 1024;
+  const QSize size = meta.NaturalSize();
+  if (size.width() <= 0 || size.height() <= 0 || size.width() > kLargestSide || size.height() > kLargestSide ||
+      static_cast<qint64>(size.width()) * size.height() > kLargestArea)
+    return QImage();
+  QImage image(size, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  meta.Play(painter, QRectF(0, 0, size.width(), size.height()));
   return image;
 }
 
@@ -102,6 +126,8 @@ DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint) {
     case PictureFormat::Wmf:
     case PictureFormat::Emf:
       result.isMeta = true;
+      result.meta = TMetafilePicture::Read(bytes);
+      if (result.meta != nullptr) image = RenderMetafile(*result.meta);
       break;
     case PictureFormat::Pcx:
       image = ReadPcx(bytes);
@@ -112,6 +138,7 @@ DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint) {
   }
   if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
     result.bad = true;
+    result.meta.reset();
     return result;
   }
   result.hasAlpha = image.hasAlphaChannel();

@@ -1,13 +1,16 @@
 #pragma once
 // The one entry point that turns the bytes of a picture file into a bitmap.
 // JPEG, PNG, BMP, GIF, TIFF and ICO go through Qt's image readers (with the
-// image-formats plug-ins); PCX through our own reader. Metafiles (WMF, EMF)
-// are recognised but not played yet: they decode as bad pictures.
+// image-formats plug-ins); PCX and the metafiles (WMF, EMF) through our own
+// readers.
 #include <QByteArrayView>
 #include <QImage>
+#include <memory>
 #include <string_view>
 
 namespace orv {
+
+class TMetafilePicture;
 
 enum class PictureFormat { Unknown, Jpeg, Png, Gif, Tiff, Pcx, Bmp, Ico, Wmf, Emf };
 
@@ -18,7 +21,9 @@ PictureFormat FormatFromSignature(QByteArrayView bytes);
 
 struct DecodedPicture {
   // Premultiplied ARGB when `hasAlpha`, otherwise RGB32. Null when `bad`.
+  // A metafile's image is its records played onto white at natural size.
   QImage image;
+  std::shared_ptr<const TMetafilePicture> meta;
   bool hasAlpha = false;
   bool isMeta = false;
   bool bad = false;

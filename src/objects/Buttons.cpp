@@ -41,7 +41,7 @@ bool TOrvalisPushBtn::ApplyKey(const KeyValue& key) {
   const std::string_view name = key.Name();
   if (name == "OBJRACTION=") rClickAction_.SetView(key.Text());
   else if (name == "IMAGESTYLE=") {
-    if (const int style = key.Number(); style >= ovbsNone && style <= ovbsLibrary) imageStyle_ = style;
+    if (const int style = key.Number(); style >= ovbsNone && style <= ovbsIndividual) imageStyle_ = style;
   } else if (name == "UPIMAGE=") upImage_.SetView(key.Text());
   else if (name == "DOWNIMAGE=") downImage_.SetView(key.Text());
   else if (name == "OVERIMAGE=") overImage_.SetView(key.Text());

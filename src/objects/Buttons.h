@@ -8,9 +8,9 @@
 
 namespace orv {
 
-enum TButtonStyle : std::uint8_t { bsStandard = 0, bsToggle = 1, bsRadio = 2 };
-enum TButtonState : std::uint8_t { ovbsUp = 0, ovbsDown = 1 };
-enum TButtonImageStyle : std::uint8_t { ovbsNone = 0, ovbsImage = 1, ovbsLibrary = 2 };
+enum TOrvalisBtnStyles : std::uint8_t { bsStandard = 0, bsStandardBknd = 1, bsToggle = 2, bsRadio = 3 };
+enum TOrvalisBtnStates : std::uint8_t { ovbsUp = 0, ovbsDown = 1, ovbsGrayed = 2 };
+enum TOrvalisButtonImageStyles : std::uint8_t { ovbsNone = 0, ovbsLibrary = 1, ovbsIndividual = 2 };
 
 class TOrvalisButton : public TOrvalisObj {
  public:

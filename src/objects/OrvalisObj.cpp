@@ -15,12 +15,14 @@
 #include "app/CursorSlots.h"
 #include "base/Ansi.h"
 #include "container/DocumentValue.h"
+#include "container/LibRec.h"
 #include "objects/Docking.h"
 #include "objects/FillPatterns.h"
 #include "objects/ObjectHost.h"
 #include "pages/BackgroundMessages.h"
 #include "pages/OrvalisBackground.h"
 #include "script/Engine.h"
+#include "script/ScriptLines.h"
 #include "ui/PostedWorkEvent.h"
 #include "ui/ShortcutKey.h"
 
@@ -52,6 +54,7 @@ TOrvalisObj::TOrvalisObj(int type, QWidget* parent, TObjectHost* host)
 
 TOrvalisObj::~TOrvalisObj() {
   BindVariable({});
+  WatchTextVariables({});
   if (TOrvalisBackground* page = dynamic_cast<TOrvalisBackground*>(parentWidget())) page->RemoveObject(this);
 }
 
@@ -60,12 +63,63 @@ void TOrvalisObj::SetObjectName(std::string_view name) { name_ = name; }
 void TOrvalisObj::BindVariable(std::string_view name) {
   if (host_ == nullptr || name == boundVariable_) return;
   TVarChangeNotifier& notifier = host_->Engine().Vars().Notifier();
-  if (!boundVariable_.empty()) notifier.Unsubscribe(boundVariable_, this);
+  // A name a watched text also holds keeps its subscription.
+  auto watchedToo = [this](std::string_view n) {
+    for (const std::string& w : watched_)
+      if (AnsiSameText(w, n)) return true;
+    return false;
+  };
+  if (!boundVariable_.empty() && !watchedToo(boundVariable_)) notifier.Unsubscribe(boundVariable_, this);
   boundVariable_ = name;
   if (!boundVariable_.empty()) notifier.Subscribe(boundVariable_, this);
 }
 
-void TOrvalisObj::VariableChanged(std::string_view, std::string_view value) { BoundVariableChanged(value); }
+void TOrvalisObj::WatchTextVariables(std::initializer_list<std::string_view> texts) {
+  if (host_ == nullptr) return;
+  std::vector<std::string> names;
+  for (std::string_view text : texts) {
+    // Outer references only: "[A[i]]" changes when A's element does, and
+    // the notification names it by its outer name.
+    std::size_t at = 0;
+    while ((at = text.find('[', at)) != std::string_view::npos) {
+      int depth = 0;
+      std::size_t end = at;
+      for (; end < text.size(); ++end) {
+        if (text[end] == '[') ++depth;
+        else if (text[end] == ']' && --depth == 0) break;
+      }
+      if (end >= text.size()) break;
+      std::string name = AnsiUpperCase(text.substr(at, end - at + 1));
+      if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
+      at = end + 1;
+    }
+  }
+  if (names == watched_) return;
+  TVarChangeNotifier& notifier = host_->Engine().Vars().Notifier();
+  for (const std::string& name : watched_)
+    if (!AnsiSameText(name, boundVariable_)) notifier.Unsubscribe(name, this);
+  watched_ = std::move(names);
+  for (const std::string& name : watched_) notifier.Subscribe(name, this);
+}
+
+std::string TOrvalisObj::PrepareFileName(std::string_view name) const {
+  std::string prepared(TrimBlanks(name));
+  if (host_ != nullptr && prepared.find('[') != std::string::npos) {
+    prepared = host_->Engine().Vars().SubstituteVars(prepared);
+    if (AnsiStartsWithText(prepared, kEmbeddedPrefix)) host_->Engine().Host().MapEmbeddedTestName(prepared);
+  }
+  if (!prepared.empty() && prepared.front() == '!') prepared.erase(0, 1);
+  return prepared;
+}
+
+void TOrvalisObj::VariableChanged(std::string_view bracketName, std::string_view value) {
+  if (!boundVariable_.empty() && AnsiSameText(bracketName, boundVariable_)) BoundVariableChanged(value);
+  for (const std::string& name : watched_)
+    if (name == bracketName) {
+      WatchedVariableChanged(bracketName, value);
+      break;
+    }
+}
 
 // --- Drawing properties ------------------------------------------------------
 

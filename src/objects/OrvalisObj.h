@@ -6,6 +6,7 @@
 // script is run, the page notifications, and painting into a surface.
 #include <QWidget>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -171,6 +172,14 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   // object whether its page is shown or not. Empty unbinds.
   void BindVariable(std::string_view name);
   const std::string& BoundVariable() const { return boundVariable_; }
+  // Follows every "[NAME]" that `texts` name (a caption, a file name): a
+  // change of one reaches WatchedVariableChanged. Replaces the previous
+  // set; call again whenever the texts change.
+  void WatchTextVariables(std::initializer_list<std::string_view> texts);
+  // A picture or file name prepared the way scripts prepare file
+  // parameters: blanks trimmed, variables replaced, embedded names mapped
+  // in a test run, a leading "!" removed.
+  std::string PrepareFileName(std::string_view name) const;
 
   // The name of the page object holding the keyboard focus; empty for none.
   static std::string FocusedObjectName();
@@ -190,6 +199,10 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
 
   // The bound variable's new value.
   virtual void BoundVariableChanged(std::string_view /*value*/) {}
+  // A variable one of the watched texts names changed (`bracketName` is
+  // "[NAME]", upper-cased). Also called for the bound variable when a
+  // watched text names it too.
+  virtual void WatchedVariableChanged(std::string_view /*bracketName*/, std::string_view /*value*/) {}
   virtual void FillChanged() {}
   virtual void LineChanged() {}
   virtual void TextChanged() {}
@@ -235,6 +248,7 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   int objType_;
   std::string name_;
   std::string boundVariable_;
+  std::vector<std::string> watched_;  // "[NAME]" upper-cased, each once
   TObjectLook look_;
   bool visibleState_ = true;
   bool enabledState_ = true;

@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));  // as the player pins it
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
