@@ -1,7 +1,7 @@
 #include "objects/MediaObjects.h"
 
 #include "container/DocumentValue.h"
-#include "objects/PictureObject.h"
+#include "objects/pictures/PictureObject.h"
 
 namespace orv {
 

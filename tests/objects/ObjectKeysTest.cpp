@@ -10,13 +10,13 @@
 #include <typeinfo>
 #include <vector>
 
-#include "objects/Buttons.h"
+#include "objects/buttons/Buttons.h"
 #include "objects/InputObjects.h"
 #include "objects/MediaObjects.h"
 #include "objects/ObjectPage.h"
 #include "objects/OrvalisRepositor.h"
-#include "objects/PictureObject.h"
-#include "objects/Shapes.h"
+#include "objects/pictures/PictureObject.h"
+#include "objects/shapes/Shapes.h"
 #include "objects/TextObjects.h"
 #include "objects/WebObjects.h"
 

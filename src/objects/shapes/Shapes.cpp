@@ -1,4 +1,4 @@
-#include "objects/Shapes.h"
+#include "objects/shapes/Shapes.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "objects/PictureObject.h"
+#include "objects/pictures/PictureObject.h"
 
 #include <algorithm>
 

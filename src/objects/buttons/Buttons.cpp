@@ -1,4 +1,4 @@
-#include "objects/Buttons.h"
+#include "objects/buttons/Buttons.h"
 
 #include "app/CursorSlots.h"
 #include "container/DocumentValue.h"
