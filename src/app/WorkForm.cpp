@@ -132,6 +132,7 @@ void TWorkForm::ReadSettings(const Publication& publication) {
   settings_.Order = static_cast<int>(s.Number("WINDOWORDER="));
   settings_.Position = static_cast<int>(s.Number("WINDOWPOS="));
   settings_.AutoSize = s.Yes("SCREENAUTOSIZE=");
+  showMarquee_ = s.Yes("SHOWMARQUEE=");
   settings_.MinimumClient = QSize(std::max(0, static_cast<int>(s.Number("MINPUBWIDTH="))),
                                   std::max(0, static_cast<int>(s.Number("MINPUBHEIGHT="))));
   settings_.BackColour = static_cast<std::uint32_t>(s.Number("BKNDCOLOR="));

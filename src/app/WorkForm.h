@@ -142,6 +142,7 @@ class TWorkForm : public QWidget, public TObjectHost {
   // --- Page objects ----------------------------------------------------------
   const QCursor& Cursor(int slot) const override { return cursors_.Slot(slot); }
   bool PageSwitching() const override;
+  bool ShowMarquee() const override { return showMarquee_; }
   // Floating windows that show pages of their own, then the current page,
   // then every other page.
   TOrvalisObj* FindObject(std::string_view name, bool includeFloating) override;
@@ -217,6 +218,7 @@ class TWorkForm : public QWidget, public TObjectHost {
   bool started_ = false;
   bool hasOutline_ = false;
   bool dragArmed_ = false;
+  bool showMarquee_ = false;  // "SHOWMARQUEE=": buttons and pictures take the focus by Tab
   ShutdownSource shutdownSource_ = kShutdownBySystem;
   int shutdownRuns_ = 0;
   bool closed_ = false;

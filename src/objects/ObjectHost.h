@@ -24,6 +24,9 @@ class TObjectHost {
   // True while a page switch hides and shows pages: enter and leave events
   // Qt sends meanwhile are handled after it.
   virtual bool PageSwitching() const { return false; }
+  // The publication's "SHOWMARQUEE=": buttons in the publication area are
+  // tab stops and show the focus marquee.
+  virtual bool ShowMarquee() const { return false; }
 
   // Shows or hides the object's widget (VisibleState is the caller's);
   // the object then hears "moved".
