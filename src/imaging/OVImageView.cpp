@@ -1,18 +1,38 @@
 #include "imaging/OVImageView.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImageReader>
 #include <QPainter>
 #include <algorithm>
-#include <string>
 
-#include "base/HostPath.h"
 #include "imaging/BadPictureSymbol.h"
 #include "imaging/PcxReader.h"
+#include "imaging/PictureFile.h"
+#include "imaging/QtPictureReader.h"
 #include "imaging/metafile/MetafilePicture.h"
 
 namespace orv {
+
+namespace {
+
+constexpr int kOpaque = 255;
+constexpr int kIgnoreAlpha = 256;
+
+// Width, height and alpha of a PCX picture whose header LooksLikePcx
+// accepted: the window (x0, y0) .. (x1, y1) inclusive; alpha in the fourth
+// plane of 8-bit four-plane pictures.
+QSize PcxSize(QByteArrayView bytes, bool& hasAlpha) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const auto word = [p](int at) { return p[at] | (p[at + 1] << 8); };
+  hasAlpha = p[3] == 8 && p[65] == 4;
+  return QSize(word(8) - word(4) + 1, word(10) - word(6) + 1);
+}
+
+// Sets the painter's opacity for a picture drawn with `opacity`, on top of
+// whatever opacity the painter already has.
+void ApplyOpacity(QPainter& painter, int opacity) {
+  if (opacity < kOpaque) painter.setOpacity(painter.opacity() * std::max(opacity, 0) / 255.0);
+}
+
+}  // namespace
 
 void TOVImageView::Take(DecodedPicture decoded) {
   bad_ = decoded.bad;
@@ -28,14 +48,13 @@ bool TOVImageView::LoadFromStream(QByteArrayView bytes, std::string_view nameHin
 }
 
 bool TOVImageView::LoadFromFile(std::string_view ansiName) {
-  QFile file(QString::fromStdString(HostPath(ansiName)));
-  if (!file.open(QIODevice::ReadOnly)) {
+  QByteArray bytes;
+  if (!ReadPictureFile(ansiName, bytes)) {
     DecodedPicture failed;
     failed.bad = true;
     Take(std::move(failed));
     return false;
   }
-  const QByteArray bytes = file.readAll();
   return LoadFromStream(bytes, ansiName);
 }
 
@@ -55,53 +74,44 @@ void TOVImageView::Clear() {
   hasAlpha_ = bad_ = isMeta_ = false;
 }
 
-TPictureInfo TOVImageView::ReadInfo(QByteArrayView bytes, std::string_view nameHint) {
+TPictureInfo TOVImageView::ReadStreamInfo(QByteArrayView bytes, std::string_view nameHint) {
   TPictureInfo info;
-  PictureFormat format = FormatFromSignature(bytes);
-  if (format == PictureFormat::Unknown) format = FormatFromExtension(nameHint);
-  switch (format) {
-    case PictureFormat::Unknown:
-      return info;
-    case PictureFormat::Wmf:
-    case PictureFormat::Emf: {
-      const auto meta = TMetafilePicture::Read(bytes);
-      if (meta == nullptr) return info;
-      info.width = meta->NaturalSize().width();
-      info.height = meta->NaturalSize().height();
-      break;
-    }
-    case PictureFormat::Pcx: {
-      const QImage image = ReadPcx(bytes);
-      if (image.isNull()) return info;
-      info.width = image.width();
-      info.height = image.height();
-      break;
-    }
-    default: {
-      QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
-      QBuffer buffer(&data);
-      buffer.open(QIODevice::ReadOnly);
-      QImageReader reader(&buffer);
-      reader.setAutoTransform(false);
-      const QSize size = reader.size();
-      if (!size.isValid()) return info;
-      info.width = size.width();
-      info.height = size.height();
-      const QImage::Format imageFormat = reader.imageFormat();
-      info.hasAlpha = imageFormat != QImage::Format_Invalid && QImage::toPixelFormat(imageFormat).alphaUsage() ==
-                                                                     QPixelFormat::UsesAlpha;
-      break;
-    }
-  }
+  const PictureFormat format = DetectPictureFormat(bytes, nameHint);
+  if (format == PictureFormat::Unknown) return info;
   info.readable = true;
+  QSize size;
+  bool hasAlpha = false;
+  switch (format) {
+    case PictureFormat::Wmf:
+    case PictureFormat::Emf:
+      if (const auto meta = TMetafilePicture::Read(bytes); meta != nullptr && FitsMetafileBitmap(meta->NaturalSize()))
+        size = meta->NaturalSize();
+      break;
+    case PictureFormat::Pcx:
+      // Named .pcx but not shaped like one: the header is broken.
+      if (LooksLikePcx(bytes)) size = PcxSize(bytes, hasAlpha);
+      break;
+    default:
+      if (const auto header = ReadHeaderWithQt(bytes, format); header && FitsPictureBitmap(header->size)) {
+        size = header->size;
+        hasAlpha = header->hasAlpha;
+      }
+      break;
+  }
+  if (!FitsPictureBitmap(size)) {
+    info.width = info.height = 0;  // a bad picture
+    return info;
+  }
+  info.width = size.width();
+  info.height = size.height();
+  info.hasAlpha = hasAlpha;
   return info;
 }
 
 TPictureInfo TOVImageView::ReadInfo(std::string_view ansiName) {
-  QFile file(QString::fromStdString(HostPath(ansiName)));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  const QByteArray bytes = file.readAll();
-  return ReadInfo(bytes, ansiName);
+  QByteArray bytes;
+  if (!ReadPictureFile(ansiName, bytes)) return {};
+  return ReadStreamInfo(bytes, ansiName);
 }
 
 void TOVImageView::DrawAt(QPainter& painter, int opacity, QPoint at) const {
@@ -111,8 +121,8 @@ void TOVImageView::DrawAt(QPainter& painter, int opacity, QPoint at) const {
   }
   if (bitmap_.isNull()) return;
   painter.save();
-  if (opacity < 255) painter.setOpacity(std::max(opacity, 0) / 255.0);
-  if (opacity == 256 && hasAlpha_)
+  ApplyOpacity(painter, opacity);
+  if (opacity >= kIgnoreAlpha && hasAlpha_)
     painter.drawImage(at, bitmap_.convertToFormat(QImage::Format_RGB32));
   else
     painter.drawImage(at, bitmap_);
@@ -122,14 +132,14 @@ void TOVImageView::DrawAt(QPainter& painter, int opacity, QPoint at) const {
 void TOVImageView::DrawStretched(QPainter& painter, bool resample, int opacity, const QRect& target) const {
   if (target.isEmpty()) return;
   painter.save();
-  if (opacity < 255) painter.setOpacity(std::max(opacity, 0) / 255.0);
+  ApplyOpacity(painter, opacity);
   if (meta_ != nullptr) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(target, Qt::IntersectClip);
     meta_->Play(painter, QRectF(target));
   } else if (!bitmap_.isNull()) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, resample && !bad_);
-    if (opacity == 256 && hasAlpha_)
+    if (opacity >= kIgnoreAlpha && hasAlpha_)
       painter.drawImage(target, bitmap_.convertToFormat(QImage::Format_RGB32));
     else
       painter.drawImage(target, bitmap_);
@@ -138,13 +148,14 @@ void TOVImageView::DrawStretched(QPainter& painter, bool resample, int opacity, 
 }
 
 QImage TOVImageView::ResampleTo(int width, int height) const {
-  if (width <= 0 || height <= 0 || bitmap_.isNull()) return QImage();
-  if (meta_ == nullptr) return bitmap_.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (bitmap_.isNull() || !FitsPictureBitmap(QSize(width, height))) return QImage();
+  if (meta_ == nullptr)
+    return bitmap_.scaled(width, height, Qt::IgnoreAspectRatio, bad_ ? Qt::FastTransformation : Qt::SmoothTransformation);
   QImage image(width, height, QImage::Format_RGB32);
   if (image.isNull()) return image;
   image.fill(Qt::white);
   QPainter painter(&image);
-  DrawStretched(painter, true, 255, image.rect());
+  DrawStretched(painter, true, kOpaque, image.rect());
   return image;
 }
 

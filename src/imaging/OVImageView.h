@@ -19,12 +19,22 @@ namespace orv {
 
 class TMetafilePicture;
 
-// What a picture's header tells without decoding it.
+// What a picture's header tells without decoding it. Three outcomes:
+// - not readable (32 by 32): no file could be read, or its bytes are of no
+//   picture format the decoder knows; there is nothing to show.
+// - readable with a positive size: a picture that should decode at that size
+//   (an icon: the image the decoder picks).
+// - readable with width and height 0: a picture of a known format whose
+//   header is broken, names an empty size (0 wide or 0 high) or one too large
+//   to keep. Decoding it gives the bad picture, and callers show the
+//   bad-picture symbol for it, as they do for any size <= 0.
 struct TPictureInfo {
   int width = 32;
   int height = 32;
   bool hasAlpha = false;
-  bool readable = false;  // the file could be read and named a known format
+  bool readable = false;
+
+  bool ShowsBadPicture() const { return readable && (width <= 0 || height <= 0); }
 };
 
 class TOVImageView {
@@ -34,26 +44,32 @@ class TOVImageView {
   // bad; the bitmap is then the bad-picture symbol.
   bool LoadFromStream(QByteArrayView bytes, std::string_view nameHint = {});
   // The same from a file named the publication's way (Windows-1252, any
-  // separators), found through HostPath. A file that cannot be read is bad.
+  // separators), found through HostPath. Only regular files up to
+  // kLargestPictureFile (PictureFile.h) are read; anything else is bad.
   bool LoadFromFile(std::string_view ansiName);
   // Takes an already decoded bitmap (a picture drawn by the player itself).
   void Assign(const QImage& image);
   void Clear();
 
   // Width, height and alpha from the header of the file named the
-  // publication's way; a file that cannot be read reports 32 by 32.
+  // publication's way (read as LoadFromFile reads it); a file that cannot be
+  // read reports 32 by 32, not readable.
   static TPictureInfo ReadInfo(std::string_view ansiName);
-  // The same for bytes already in memory.
-  static TPictureInfo ReadInfo(QByteArrayView bytes, std::string_view nameHint = {});
+  // The same for bytes already in memory (`nameHint` as for LoadFromStream).
+  static TPictureInfo ReadStreamInfo(QByteArrayView bytes, std::string_view nameHint = {});
 
-  // Draws at natural size with the top-left at `at`. An opacity below 255
-  // blends; 256 draws the bitmap as if it had no alpha channel. Metafiles
-  // are played into their own rectangle.
+  // Draws at natural size with the top-left at `at`. Opacity is 1 to 255
+  // (255 opaque; below blends, on top of the painter's own opacity) or 256:
+  // opaque with the alpha channel ignored, the colours drawn as they are.
+  // Metafiles are played into their own rectangle.
   void DrawAt(QPainter& painter, int opacity, QPoint at) const;
-  // Draws stretched into `target`: smooth interpolation with `resample`
-  // (never for the bad-picture symbol), else nearest neighbour.
+  // Draws stretched into `target` with the same opacity rule: smooth
+  // interpolation with `resample` (never for the bad-picture symbol, which
+  // stays crisp), else nearest neighbour.
   void DrawStretched(QPainter& painter, bool resample, int opacity, const QRect& target) const;
-  // A copy of the picture at that size (smoothly scaled; metafiles played).
+  // A copy of the picture at that size: smoothly scaled (the bad-picture
+  // symbol by nearest neighbour), metafiles played onto white. Null for a
+  // size that is not positive or too large to keep.
   QImage ResampleTo(int width, int height) const;
 
   const QImage& Bitmap() const { return bitmap_; }

@@ -1,7 +1,5 @@
 #include "imaging/PictureDecoder.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QPainter>
 #include <cstring>
 #include <string>
@@ -9,6 +7,7 @@
 #include "base/Ansi.h"
 #include "base/PathNames.h"
 #include "imaging/PcxReader.h"
+#include "imaging/QtPictureReader.h"
 #include "imaging/metafile/MetafilePicture.h"
 
 namespace orv {
@@ -38,44 +37,11 @@ bool LooksLikeEmf(QByteArrayView bytes) {
   return bytes.size() >= 44 && LittleWord32(bytes, 0) == 1 && LittleWord32(bytes, 40) == 0x464D4520;
 }
 
-const char* QtFormatName(PictureFormat format) {
-  switch (format) {
-    case PictureFormat::Jpeg: return "jpeg";
-    case PictureFormat::Png: return "png";
-    case PictureFormat::Gif: return "gif";
-    case PictureFormat::Tiff: return "tiff";
-    case PictureFormat::Bmp: return "bmp";
-    case PictureFormat::Ico: return "ico";
-    default: return nullptr;
-  }
-}
-
-QImage ReadWithQt(QByteArrayView bytes, PictureFormat format) {
-  const char* name = QtFormatName(format);
-  if (name == nullptr) return QImage();
-  QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
-  QBuffer buffer(&data);
-  buffer.open(QIODevice::ReadOnly);
-  QImageReader reader(&buffer, name);
-  reader.setDecideFormatFromContent(false);
-  // Pictures show as the author saw them in the authoring tool, which
-  // ignored the camera's orientation tag.
-  reader.setAutoTransform(false);
-  QImage image;
-  if (!reader.read(&image)) return QImage();
-  return image;
-}
-
 // The bitmap a metafile stands for where one is needed (regions, copies):
-// its records on white at natural size. A natural size beyond what a page
-// can show is not rendered at all.
+// its records on white at natural size.
 QImage RenderMetafile(const TMetafilePicture& meta) {
-  constexpr int kLargestSide = 16384;
-  constexpr qint64 kLargestArea = 64LL * 1024 * 1024;
   const QSize size = meta.NaturalSize();
-  if (size.width() <= 0 || size.height() <= 0 || size.width() > kLargestSide || size.height() > kLargestSide ||
-      static_cast<qint64>(size.width()) * size.height() > kLargestArea)
-    return QImage();
+  if (!FitsMetafileBitmap(size)) return QImage();
   QImage image(size, QImage::Format_RGB32);
   if (image.isNull()) return image;
   image.fill(Qt::white);
@@ -114,10 +80,23 @@ PictureFormat FormatFromSignature(QByteArrayView bytes) {
   return PictureFormat::Unknown;
 }
 
+bool FitsPictureBitmap(QSize size) {
+  return size.width() > 0 && size.height() > 0 &&
+         static_cast<qint64>(size.width()) * size.height() <= kLargestPicturePixels;
+}
+
+bool FitsMetafileBitmap(QSize size) {
+  return FitsPictureBitmap(size) && size.width() <= kLargestMetafileSide && size.height() <= kLargestMetafileSide;
+}
+
+PictureFormat DetectPictureFormat(QByteArrayView bytes, std::string_view nameHint) {
+  const PictureFormat format = FormatFromSignature(bytes);
+  return format != PictureFormat::Unknown ? format : FormatFromExtension(nameHint);
+}
+
 DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint) {
   DecodedPicture result;
-  PictureFormat format = FormatFromSignature(bytes);
-  if (format == PictureFormat::Unknown) format = FormatFromExtension(nameHint);
+  const PictureFormat format = DetectPictureFormat(bytes, nameHint);
 
   QImage image;
   switch (format) {
@@ -136,14 +115,17 @@ DecodedPicture DecodePicture(QByteArrayView bytes, std::string_view nameHint) {
       image = ReadWithQt(bytes, format);
       break;
   }
-  if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
+  // Our bitmap is 32 bits a pixel whatever the reader gave: a picture read
+  // at 1 or 8 bits must still fit once widened.
+  if (!image.isNull() && FitsPictureBitmap(image.size()))
+    result.image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                : QImage::Format_RGB32);
+  if (result.image.isNull()) {  // undecodable, too large, or out of memory
     result.bad = true;
     result.meta.reset();
     return result;
   }
-  result.hasAlpha = image.hasAlphaChannel();
-  result.image = image.convertToFormat(result.hasAlpha ? QImage::Format_ARGB32_Premultiplied
-                                                        : QImage::Format_RGB32);
+  result.hasAlpha = result.image.hasAlphaChannel();
   return result;
 }
 

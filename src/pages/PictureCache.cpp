@@ -1,12 +1,12 @@
 #include "pages/PictureCache.h"
 
-#include <QFile>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
 #include "base/Ansi.h"
 #include "base/HostPath.h"
+#include "imaging/PictureFile.h"
 #include "pages/PictureCacheRegion.h"
 #include "pages/PictureCacheSource.h"
 
@@ -93,12 +93,12 @@ bool TPictureCache::Load(std::string_view name, const QByteArrayView* stream, TO
       readSomething = true;  // a bad picture, unless the disk has a better one
     }
   }
+  // The stamp is taken before reading, so an edit made while reading shows
+  // as a change at the next lookup.
   const std::string path = HostPath(name);
   const std::int64_t stamp = FileStamp(path);
-  QFile file(QString::fromStdString(path));
-  if (stamp == 0 || !file.open(QIODevice::ReadOnly)) return readSomething;
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return readSomething;
+  QByteArray bytes;
+  if (stamp == 0 || !ReadPictureHostFile(path, bytes)) return readSomething;
   ++decodeCount_;
   view.LoadFromStream(bytes, name);
   fileTime = stamp;

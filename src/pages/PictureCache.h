@@ -60,6 +60,11 @@ class TPictureCache {
 
   // Package entries are looked up here before files on disk; null for none.
   void SetEntrySource(PictureEntrySource* entries);
+  // Where package entries come from; null for none.
+  PictureEntrySource* EntrySource() const {
+    std::lock_guard lock(mutex_);
+    return entrySource_;
+  }
 
   // By name, held: the usual form. `transparent` is a colour, the automatic
   // marker or kNoTransparentColour; width and height -1 mean the picture's
