@@ -206,8 +206,9 @@ TEST(ObjectDocumentKeys, LineEndPointsMoveWithThePublicationArea) {
     page.Page().SetPublicationArea(QRect(100, 50, 200, 150));
     EXPECT_EQ(Text(line->StartPoint()), Text(c.start)) << document;
     EXPECT_EQ(Text(line->EndPoint()), Text(c.end)) << document;
-    // The window spans both points.
-    const QRect span(QPoint(std::min(c.start.x(), c.end.x()), std::min(c.start.y(), c.end.y())),
+    // The window spans both points, grown by a pixel on every side for
+    // the pen of a slanted line.
+    const QRect span(QPoint(std::min(c.start.x(), c.end.x()) - 1, std::min(c.start.y(), c.end.y()) - 1),
                      QPoint(std::max(c.start.x(), c.end.x()), std::max(c.start.y(), c.end.y())));
     EXPECT_EQ(Text(QRect(line->PagePosition(), line->size())), Text(span)) << document;
   }
@@ -348,8 +349,8 @@ TEST(ObjectDocumentKeys, SizesAndPlacesAreClamped) {
       {5, {"X=2147483647", "W=2147483647", "Y=-2147483648", "H=2147483647"},
        QRect(16777215, -16777215, 16777215, 16777215)},
       {5, {"W=2147483647", "X=2147483647", "H=-2147483648", "Y=2147483647"}, QRect(16777215, 16777215, 16777215, 0)},
-      {7, {"X1=-2147483648", "Y1=0", "X2=2147483647", "Y2=0"}, QRect(-16777215, 0, 16777215, 1)},
-      {7, {"X1=0", "Y1=2147483647", "X2=0", "Y2=-2147483648"}, QRect(0, -16777215, 1, 16777215)},
+      {7, {"X1=-2147483648", "Y1=0", "X2=2147483647", "Y2=0"}, QRect(-16777215, 0, 16777215, 2)},
+      {7, {"X1=0", "Y1=2147483647", "X2=0", "Y2=-2147483648"}, QRect(0, -16777215, 2, 16777215)},
   };
   for (const auto& c : cases) {
     std::string document = OneObject(c.type);

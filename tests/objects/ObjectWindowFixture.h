@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QEnterEvent>
 #include <QEventLoop>
@@ -85,6 +86,9 @@ class ObjectWindowFixture : public WorkFormFixture<Host> {
   bool Open(const std::string& pages, int start = 1, const std::string& settings = "") {
     buttons_ = Qt::NoButton;
     entered_ = false;
+    // A pointer an earlier test left over the page would hand the new
+    // window enter events of its own.
+    QCursor::setPos(-10000, -10000);
     if (!this->LoadDocument("ScreenWidth=400\r\nScreenHeight=300\r\n" + settings + pages)) return false;
     TOVPageList& list = this->form->Pages();
     for (int i = 1; i < list.Count(); ++i) list.Page(i)->Background().Notify(kMsgLoaded, "", "", false);
