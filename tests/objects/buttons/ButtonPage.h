@@ -50,7 +50,7 @@ class ButtonHost : public TObjectHost {
 struct ButtonPageOptions {
   bool marquee = false;  // the publication shows the focus marquee
   QSize size = QSize(200, 120);
-  QRect area;            // the publication area; null for the whole page
+  QRect area = QRect();  // the publication area; null for the whole page
   bool loaded = true;    // told it is loaded
 };
 
