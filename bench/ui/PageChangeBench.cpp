@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <QApplication>
 #include <memory>
 #include <string>
 
+#include "BenchApplication.h"
 #include "app/WorkForm.h"
 #include "commands/CoreCommands.h"
 #include "container/DocumentReader.h"
@@ -23,14 +23,7 @@
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "orvalis_ui_bench";
-  static char* argv[] = {name, nullptr};
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+using orv::bench::App;
 
 // 100 objects of the kinds that have their own look today: panels with
 // outlines and patterns, buttons, texts, a group of ten and a container of

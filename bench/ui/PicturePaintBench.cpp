@@ -6,13 +6,13 @@
 // `ratio` is ours over direct.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <chrono>
 #include <string>
 
+#include "BenchApplication.h"
 #include "container/DocumentReader.h"
 #include "container/Publication.h"
 #include "objects/ObjectFactory.h"
@@ -22,14 +22,7 @@
 
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "orvalis_ui_bench";
-  static char* argv[] = {name, nullptr};
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
+using orv::bench::App;
 
 constexpr QSize kPageSize(640, 400);
 const QRect kStretchArea(10, 10, 300, 200);
