@@ -6,6 +6,7 @@
 
 #include "base/Ansi.h"
 #include "richtext/RichTextFormat.h"
+#include "richtext/RtfCodePage.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "richtext/TextFlow.h"
@@ -29,11 +30,11 @@ RichTextDocument::RichTextDocument(std::unique_ptr<QTextDocument> document) : do
 
 RichTextDocument::~RichTextDocument() = default;
 
-void RichTextDocument::Load(std::string_view text) {
+void RichTextDocument::Load(std::string_view text, int codePage) {
   if (LooksLikeRtf(text)) {
     LoadRtf(text);
   } else {
-    LoadPlainText(text);
+    LoadPlainText(text, codePage);
   }
 }
 
@@ -49,8 +50,8 @@ void RichTextDocument::LoadRtf(std::string_view rtf) {
   AfterLoad();
 }
 
-void RichTextDocument::LoadPlainText(std::string_view text) {
-  QString plain = FromAnsi(text);
+void RichTextDocument::LoadPlainText(std::string_view text, int codePage) {
+  QString plain = codePage == kWesternCodePage ? FromAnsi(text) : DecodeCodePage(text, codePage);
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   plain.replace(QChar('\r'), QChar('\n'));
   auto fresh = std::make_unique<QTextDocument>();
@@ -286,6 +287,12 @@ std::unique_ptr<RichTextDocument> RichTextDocument::FlowIntoBox(qreal width, qre
   out->defaultTextColor_ = defaultTextColor_;
   out->fieldCallback_ = fieldCallback_;
   return out;
+}
+
+void RichTextDocument::TakeSettingsFrom(const RichTextDocument& other) {
+  linkColor_ = other.linkColor_;
+  defaultTextColor_ = other.defaultTextColor_;
+  fieldCallback_ = other.fieldCallback_;
 }
 
 }  // namespace orv::rt

@@ -37,10 +37,11 @@ class RichTextDocument {
   QTextDocument& Document() { return *document_; }
   const QTextDocument& Document() const { return *document_; }
 
-  // RTF when the text starts as RTF, plain text otherwise.
-  void Load(std::string_view text);
+  // RTF when the text starts as RTF, plain text otherwise. Plain text is
+  // in `codePage` (RTF names its own).
+  void Load(std::string_view text, int codePage = 1252);
   void LoadRtf(std::string_view rtf);
-  void LoadPlainText(std::string_view text);
+  void LoadPlainText(std::string_view text, int codePage = 1252);
   std::string SaveRtf() const;
   // Paragraphs joined by CR LF; hidden text and markers left out.
   std::string PlainText() const;
@@ -73,6 +74,8 @@ class RichTextDocument {
   std::vector<std::string> FieldNamesContaining(std::string_view variable) const;
   std::optional<FieldInfo> FirstFieldContaining(std::string_view variable) const;
   std::string FieldText(const FieldInfo& field) const;
+  // What a field of that name shows once refreshed.
+  std::string FieldValue(const std::string& name) const { return fieldCallback_ ? fieldCallback_(name) : name; }
   bool RefreshField(const FieldInfo& field);
   int RefreshAllFields();
 
@@ -81,6 +84,9 @@ class RichTextDocument {
 
   // Keeps what fits into the box and returns the rest, or null.
   std::unique_ptr<RichTextDocument> FlowIntoBox(qreal width, qreal height);
+  // Takes the link colour, default text colour and field callback of the
+  // document this one's text came from (its links already carry the colour).
+  void TakeSettingsFrom(const RichTextDocument& other);
 
  private:
   void AfterLoad();
