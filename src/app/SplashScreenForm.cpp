@@ -68,6 +68,13 @@ void TSplashScreenForm::TimerTick() {
   if (!pictureMode_ && bar_->value() <= kProgressRange / 2) show();
 }
 
+void TSplashScreenForm::ShowWhenDue() {
+  if (timerFired_ || !timer_.isActive() || timer_.remainingTime() > 0) return;
+  timer_.stop();
+  TimerTick();
+  if (isVisible()) repaint();
+}
+
 void TSplashScreenForm::SetProgress(int percent) {
   bar_->setValue(std::clamp(percent, 0, kProgressRange));
   if (isVisible()) bar_->repaint();

@@ -34,6 +34,9 @@ class TSplashScreenForm : public QWidget {
   void SetProgress(int percent);
   int Progress() const;
   bool TimerFired() const { return timerFired_; }
+  // What the timer does when it is overdue, for work that serves no events
+  // meanwhile; the splash then paints at once.
+  void ShowWhenDue();
 
   // Waits (serving events) until a picture splash has been up its minimum
   // time, shows the full bar for a moment when visible, and hides.

@@ -1,6 +1,11 @@
 #include "app/WorkForm.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -133,6 +138,10 @@ void TWorkForm::ReadSettings(const Publication& publication) {
   settings_.Position = static_cast<int>(s.Number("WINDOWPOS="));
   settings_.AutoSize = s.Yes("SCREENAUTOSIZE=");
   showMarquee_ = s.Yes("SHOWMARQUEE=");
+  linkColor_ = static_cast<std::uint32_t>(s.Number("LINKCOLOR="));
+  texts_ = &publication.texts;
+  progress_ = std::make_unique<TWindowProgress>();
+  progress_->SetMessage(QString::fromStdString(AnsiToUtf8(publication.texts.Text("L_PLEASEWAIT="))));
   settings_.MinimumClient = QSize(std::max(0, static_cast<int>(s.Number("MINPUBWIDTH="))),
                                   std::max(0, static_cast<int>(s.Number("MINPUBHEIGHT="))));
   settings_.BackColour = static_cast<std::uint32_t>(s.Number("BKNDCOLOR="));
@@ -356,8 +365,34 @@ bool TWorkForm::PreviewKey(QKeyEvent& event) {
   TOrvalisBackground& background = page->Background();
   if (background.DispatchHotKey(shortcut, focused)) return true;
   TOVPage* master = pages_->Page(0);
-  return master != nullptr && master != page && background.ShowMasterPage() &&
-         master->Background().DispatchHotKey(shortcut, focused);
+  if (master != nullptr && master != page && background.ShowMasterPage() &&
+      master->Background().DispatchHotKey(shortcut, focused))
+    return true;
+  // The page keys come before the focused object, which would take Page
+  // Up and Down for itself (a text, a list).
+  TPageNavigator::KeySettings keys;
+  keys.AllowEsc = allowEsc_;
+  keys.AllowPageUpDown = allowPageUpDown_;
+  keys.EditHasFocus = EditHasFocus();
+  switch (navigator_->HandleKey(event.key(), keys)) {
+    case TPageNavigator::KeyResult::Close:
+      close();
+      return true;
+    case TPageNavigator::KeyResult::Consumed:
+      return true;
+    case TPageNavigator::KeyResult::Ignored:
+      return false;
+  }
+  return false;
+}
+
+bool TWorkForm::EditHasFocus() {
+  QWidget* focus = QApplication::focusWidget();
+  if (qobject_cast<QLineEdit*>(focus) != nullptr || qobject_cast<QAbstractSpinBox*>(focus) != nullptr) return true;
+  if (auto* text = qobject_cast<QTextEdit*>(focus)) return !text->isReadOnly();
+  if (auto* text = qobject_cast<QPlainTextEdit*>(focus)) return !text->isReadOnly();
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) return combo->isEditable();
+  return false;
 }
 
 // --- Running ----------------------------------------------------------------
@@ -587,5 +622,25 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
   UnblockKeys();
   event->accept();
 }
+
+// --- Services to page objects ------------------------------------------------
+
+std::string_view TWorkForm::LocalisedText(std::string_view key) const {
+  return texts_ != nullptr ? texts_->Text(key) : std::string_view();
+}
+
+void TWorkForm::ShowObjectPage(TOrvalisObj& object) {
+  const TOrvalisBackground* background = object.PageBackground();
+  for (int i = 1; i < pages_->Count(); ++i) {
+    if (&pages_->Page(i)->Background() != background) continue;
+    if (i != pages_->PageIndex()) navigator_->RequestPageChange(i, true);
+    return;
+  }
+}
+
+void TWorkForm::SetLoadingSplash(TSplashScreenForm* splash) { progress_->SetLoadingSplash(splash); }
+void TWorkForm::BeginProgress(int maximum) { progress_->Begin(maximum); }
+void TWorkForm::StepProgress() { progress_->Step(); }
+void TWorkForm::EndProgress() { progress_->End(); }
 
 }  // namespace orv

@@ -15,6 +15,7 @@
 #include "app/CursorSlots.h"
 #include "app/WindowFrame.h"
 #include "app/WindowGeometry.h"
+#include "app/WindowProgress.h"
 #include "objects/ObjectHost.h"
 #include "script/SystemVariables.h"
 
@@ -24,6 +25,8 @@ class QScrollArea;
 namespace orv {
 
 struct Publication;
+class PublicationKeyTable;
+class TSplashScreenForm;
 class TIdleReturnTimer;
 class TOVPageList;
 class TPageNavigator;
@@ -143,6 +146,14 @@ class TWorkForm : public QWidget, public TObjectHost {
   const QCursor& Cursor(int slot) const override { return cursors_.Slot(slot); }
   bool PageSwitching() const override;
   bool ShowMarquee() const override { return showMarquee_; }
+  std::uint32_t LinkColor() const override { return linkColor_; }
+  std::string_view LocalisedText(std::string_view key) const override;
+  void ShowObjectPage(TOrvalisObj& object) override;
+  void BeginProgress(int maximum) override;
+  void StepProgress() override;
+  void EndProgress() override;
+  // The loading splash, used for progress while it is up (null: gone).
+  void SetLoadingSplash(TSplashScreenForm* splash);
   // Floating windows that show pages of their own, then the current page,
   // then every other page.
   TOrvalisObj* FindObject(std::string_view name, bool includeFloating) override;
@@ -185,6 +196,8 @@ class TWorkForm : public QWidget, public TObjectHost {
   // Key presses anywhere in the window, before the focused object: help,
   // then the objects' hot keys. True when taken.
   bool PreviewKey(QKeyEvent& event);
+  // An edit field has the keyboard focus: Home and End stay with it.
+  static bool EditHasFocus();
   void RefreshObjectCursors();
   void SetWindowOrder(int order);
   // The system-key and Print-Screen blocks; see the .cpp for why they do
@@ -219,6 +232,9 @@ class TWorkForm : public QWidget, public TObjectHost {
   bool hasOutline_ = false;
   bool dragArmed_ = false;
   bool showMarquee_ = false;  // "SHOWMARQUEE=": buttons and pictures take the focus by Tab
+  std::uint32_t linkColor_ = 0xFF0000;
+  const PublicationKeyTable* texts_ = nullptr;  // the publication's "L_" texts; it outlives the window
+  std::unique_ptr<TWindowProgress> progress_;
   ShutdownSource shutdownSource_ = kShutdownBySystem;
   int shutdownRuns_ = 0;
   bool closed_ = false;

@@ -5,6 +5,7 @@
 // drop move objects through these, so every move is announced the same
 // way). Tests give a host of their own.
 #include <QRect>
+#include <cstdint>
 #include <string_view>
 
 class QCursor;
@@ -27,6 +28,22 @@ class TObjectHost {
   // The publication's "SHOWMARQUEE=": buttons in the publication area are
   // tab stops and show the focus marquee.
   virtual bool ShowMarquee() const { return false; }
+  // The publication's "LINKCOLOR=" (0x00BBGGRR): links in text objects.
+  virtual std::uint32_t LinkColor() const { return 0xFF0000; }
+  // One of the publication's localised texts ("L_COPY=", ...); empty when
+  // it gives none.
+  virtual std::string_view LocalisedText(std::string_view /*key*/) const { return {}; }
+
+  // Turns to the page showing `object` (a bookmark found in another box of
+  // a chain); nothing when it shows already.
+  virtual void ShowObjectPage(TOrvalisObj& /*object*/) {}
+
+  // Progress of long work an object does (laying out a chain of linked
+  // articles): `maximum` steps. Only the progress display repaints
+  // meanwhile; nothing else runs.
+  virtual void BeginProgress(int /*maximum*/) {}
+  virtual void StepProgress() {}
+  virtual void EndProgress() {}
 
   // Shows or hides the object's widget (VisibleState is the caller's);
   // the object then hears "moved".

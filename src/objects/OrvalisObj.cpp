@@ -94,7 +94,11 @@ void TOrvalisObj::WatchTextVariables(std::initializer_list<std::string_view> tex
       at = end + 1;
     }
   }
-  if (names == watched_) return;
+  WatchVariableNames(std::move(names));
+}
+
+void TOrvalisObj::WatchVariableNames(std::vector<std::string> names) {
+  if (host_ == nullptr || names == watched_) return;
   TVarChangeNotifier& notifier = host_->Engine().Vars().Notifier();
   for (const std::string& name : watched_)
     if (!AnsiSameText(name, boundVariable_)) notifier.Unsubscribe(name, this);

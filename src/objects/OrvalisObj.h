@@ -176,6 +176,9 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   // change of one reaches WatchedVariableChanged. Replaces the previous
   // set; call again whenever the texts change.
   void WatchTextVariables(std::initializer_list<std::string_view> texts);
+  // Follows exactly these "[NAME]" names (upper-cased, each once), for
+  // types that work out what their texts refer to themselves.
+  void WatchVariableNames(std::vector<std::string> names);
   // A picture or file name prepared the way scripts prepare file
   // parameters: blanks trimmed, variables replaced, embedded names mapped
   // in a test run, a leading "!" removed.

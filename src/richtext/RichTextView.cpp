@@ -30,9 +30,17 @@ RichTextView::RichTextView(QWidget* parent) : QTextEdit(parent), normalCursor_(Q
 
 void RichTextView::SetRichText(RichTextDocument* document) {
   richText_ = document;
+  disconnect(shownDestroyed_);
   if (document) {
-    setDocument(&document->Document());
+    QTextDocument* shown = &document->Document();
+    setDocument(shown);
     SetDefaultTextColor(document->DefaultTextColor());
+    // Loading replaces the rich text's QTextDocument and frees the old one:
+    // the view lets go of it first, so it never paints or touches a freed
+    // document, even when nobody shows it the new one.
+    shownDestroyed_ = connect(shown, &QObject::destroyed, this, [this, shown] {
+      if (this->document() == shown) setDocument(nullptr);
+    });
   }
 }
 

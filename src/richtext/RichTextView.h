@@ -36,6 +36,9 @@ class RichTextView : public QTextEdit {
   // Selects the next match at or after `from` and scrolls to it.
   bool FindAndSelect(std::string_view pattern, int from);
 
+  // Whether a link lies under a point of the viewport.
+  bool LinkAtPoint(const QPoint& viewportPoint) const { return LinkPositionAt(viewportPoint) >= 0; }
+
   int VerticalScrollPosition() const;
   void SetVerticalScrollPosition(int value);
 
@@ -58,6 +61,7 @@ class RichTextView : public QTextEdit {
   int LinkPositionAt(const QPoint& viewportPoint) const;
 
   RichTextDocument* richText_ = nullptr;
+  QMetaObject::Connection shownDestroyed_;
   QPixmap background_;
   QCursor normalCursor_;
   int pressedLink_ = -1;
