@@ -28,6 +28,7 @@
 #include "container/Package.h"
 #include "container/PackageDocument.h"
 #include "container/Publication.h"
+#include "objects/text/LinkedArticleChains.h"
 #include "pages/BackgroundMessages.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
@@ -323,8 +324,20 @@ TPublicationSession::StartResult TPublicationSession::Install(LoadedPublication&
     if (!reloading_ && OnClosed) QTimer::singleShot(0, this, [this] { OnClosed(); });
   };
 
-  // Loaded: every ordinary page in order, then the master page.
   TOVPageList& pages = window.Pages();
+  if (loaded.publication.linkedArticleCount > 0) {
+    // Chains of linked articles flow once every page is there; the splash,
+    // when up, shows how far.
+    std::vector<TOrvalisBackground*> backgrounds;
+    for (int i = 0; i < pages.Count(); ++i) backgrounds.push_back(&pages.Page(i)->Background());
+    window.SetLoadingSplash(loaded.splash.get());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ChainLinkedArticles(backgrounds);
+    QApplication::restoreOverrideCursor();
+    window.SetLoadingSplash(nullptr);
+  }
+
+  // Loaded: every ordinary page in order, then the master page.
   for (int i = 1; i < pages.Count(); ++i) pages.Page(i)->Background().Notify(kMsgLoaded, "", "", false);
   if (pages.Count() > 0) pages.Page(0)->Background().Notify(kMsgLoaded, "", "", false);
   return StartResult::Started;

@@ -8,7 +8,9 @@
 #include "objects/OrvalisRepositor.h"
 #include "objects/pictures/PictureObject.h"
 #include "objects/shapes/Shapes.h"
-#include "objects/TextObjects.h"
+#include "objects/text/Article.h"
+#include "objects/text/LinkedArticle.h"
+#include "objects/text/TextBlock.h"
 #include "objects/WebObjects.h"
 #include "pages/OrvalisBackground.h"
 

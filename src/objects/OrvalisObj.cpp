@@ -19,6 +19,7 @@
 #include "objects/Docking.h"
 #include "objects/FillPatterns.h"
 #include "objects/ObjectHost.h"
+#include "objects/VariableReferences.h"
 #include "pages/BackgroundMessages.h"
 #include "pages/OrvalisBackground.h"
 #include "script/Engine.h"
@@ -80,19 +81,10 @@ void TOrvalisObj::WatchTextVariables(std::initializer_list<std::string_view> tex
   for (std::string_view text : texts) {
     // Outer references only: "[A[i]]" changes when A's element does, and
     // the notification names it by its outer name.
-    std::size_t at = 0;
-    while ((at = text.find('[', at)) != std::string_view::npos) {
-      int depth = 0;
-      std::size_t end = at;
-      for (; end < text.size(); ++end) {
-        if (text[end] == '[') ++depth;
-        else if (text[end] == ']' && --depth == 0) break;
-      }
-      if (end >= text.size()) break;
-      std::string name = AnsiUpperCase(text.substr(at, end - at + 1));
+    ForEachReference(text, [&names](std::string_view reference) {
+      std::string name = AnsiUpperCase(reference);
       if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(std::move(name));
-      at = end + 1;
-    }
+    });
   }
   WatchVariableNames(std::move(names));
 }
