@@ -1,9 +1,13 @@
 // The demo publication packed at build time, played headless: its first
-// page as grabbed and the variables its scripts leave.
+// page as grabbed, and its recorded input played through every page, with
+// the pictures it keeps and the variables its scripts leave.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <filesystem>
+#include <functional>
+#include <set>
+#include <sstream>
 #include <string>
 
 #include "container/PackageFixture.h"
@@ -11,6 +15,12 @@
 
 namespace orv::test {
 namespace {
+
+// A colour expected at a point of a picture.
+struct Expected {
+  QPoint at;
+  QColor colour;
+};
 
 TEST(DemoPublication, FirstPageAndScriptsAsPlayed) {
   const std::string demo = BinPath("orvalis-demo.exe");
@@ -27,10 +37,6 @@ TEST(DemoPublication, FirstPageAndScriptsAsPlayed) {
   EXPECT_EQ(image.size(), QSize(640, 400));
   // Colours are $BBGGRR. "Welcome" is $C08030; its raised panel $F0E0C0; the
   // master page's footer, docked to the bottom, $E0E0E0.
-  struct Expected {
-    QPoint at;
-    QColor colour;
-  };
   for (const Expected& e : {Expected{{0, 0}, QColor(0x30, 0x80, 0xC0)}, Expected{{620, 300}, QColor(0x30, 0x80, 0xC0)},
                             Expected{{100, 60}, QColor(0xC0, 0xE0, 0xF0)}, Expected{{320, 390}, QColor(0xE0, 0xE0, 0xE0)},
                             // the panel's raised outline: white on top, the line colour at the bottom
@@ -44,34 +50,88 @@ TEST(DemoPublication, FirstPageAndScriptsAsPlayed) {
   EXPECT_NE(saved.find("LastTitle=Orvalis demo: Welcome (visit 1)"), std::string::npos) << saved;
 }
 
-// The demo's own input file: a click and a hot key on the first page, the
-// mouse through a container on the second, a parcel dragged into a basket on
-// the third (kept as a picture then), and on the fourth the buttons and the
-// triangle, once inside its shape and once beside it.
-TEST(DemoPublication, PlayedInputReachesItsObjects) {
-  const std::string demo = BinPath("orvalis-demo.exe");
-  const std::string play = std::string(ORVALIS_TEST_DATA_DIR) + "/../../examples/demo/demo.play";
-  ASSERT_TRUE(std::filesystem::exists(demo)) << "build the orvalis_demo target first";
-  ScratchFolder dir;
-  const std::string shot = dir / "demo.png";
-  const std::string vars = dir / "vars.txt";
-  // The input's own picture of the third page lands in the folder the
-  // player runs in.
-  const CommandResult r = RunCommand("cd '" + std::string(dir / "") + "' && QT_QPA_PLATFORM=offscreen " +
-                                     BinPath("orvalis") + " --play '" + play + "' --quit-after 20000 --screenshot '" +
-                                     shot + "' --save-vars '" + vars + "' '" + demo + "'");
-  ASSERT_EQ(r.status, 0) << r.output;
-  const std::string saved = ReadFile(vars);
-  for (const char* expected : {"Clicks=2", "ClickedBy=HelloButton", "InBox=no", "LeftBox=1",
-                               "Dropped=Basket at 390,200", "Current=Pictures", "StripClicks=1", "Sound=Checked",
-                               "SoundClicks=1", "Colour=Red", "Triangle=1"})
-    EXPECT_NE(saved.find(expected), std::string::npos) << expected << "\n" << saved;
+// The demo's own input file, played once for the tests below: a click and
+// a hot key on the first page, the mouse through a container on the
+// second, a parcel dragged into a basket on the third, the buttons and the
+// triangle on the fourth, and on the fifth the score button, the article's
+// two links and the linked boxes. The input keeps pictures of the pages as
+// it goes; they land in the folder the player runs in.
+class DemoPublicationPlayed : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const std::string demo = BinPath("orvalis-demo.exe");
+    const std::string play = std::string(ORVALIS_TEST_DATA_DIR) + "/../../examples/demo/demo.play";
+    folder_ = new ScratchFolder;
+    ASSERT_TRUE(std::filesystem::exists(demo)) << "build the orvalis_demo target first";
+    const CommandResult r = RunCommand("cd '" + folder_->Path() + "' && QT_QPA_PLATFORM=offscreen " +
+                                       BinPath("orvalis") + " --play '" + play +
+                                       "' --quit-after 20000 --save-vars vars.txt '" + demo + "'");
+    ASSERT_EQ(r.status, 0) << r.output;
+  }
+  static void TearDownTestSuite() {
+    delete folder_;
+    folder_ = nullptr;
+  }
+  static QImage Shot(const std::string& name) { return QImage(QString::fromStdString(*folder_ / name)); }
+  // The variables as saved, one "Name=value" line each.
+  static std::set<std::string> SavedVariables() {
+    std::set<std::string> lines;
+    std::istringstream in(ReadFile(*folder_ / "vars.txt"));
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.insert(line);
+    }
+    return lines;
+  }
 
-  struct Expected {
-    QPoint at;
-    QColor colour;
-  };
-  QImage wallpaper(QString::fromStdString(dir / "demo-wallpaper.png"));
+  static ScratchFolder* folder_;
+};
+
+ScratchFolder* DemoPublicationPlayed::folder_ = nullptr;
+
+// Pixels of `image` inside `area` that `match` picks.
+int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QColor)>& match) {
+  int count = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) count += match(image.pixelColor(x, y)) ? 1 : 0;
+  return count;
+}
+
+// The smallest rectangle around the pixels `match` picks; empty when none.
+QRect BoundsOf(const QImage& image, const QRect& area, const std::function<bool(QColor)>& match) {
+  QRect bounds;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (match(image.pixelColor(x, y))) bounds |= QRect(x, y, 1, 1);
+  return bounds;
+}
+
+bool SamePixels(const QImage& a, const QImage& b, const QRect& area) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (a.pixel(x, y) != b.pixel(x, y)) return false;
+  return true;
+}
+
+TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
+  const std::set<std::string> saved = SavedVariables();
+  std::string missing;
+  for (const char* expected :
+       {"Clicks=2", "ClickedBy=HelloButton", "InBox=no", "LeftBox=1", "Dropped=Basket at 390,200", "StripClicks=1",
+        "Sound=Checked", "SoundClicks=1", "Colour=Red", "Triangle=1",
+        // Every page was visited once and the input ended on the fifth.
+        "Current=Texts", "Goodbye=Visited 5 pages",
+        // The texts page: the score button twice, the link that runs a
+        // script once, and last the link to the bookmark.
+        "Score=2", "LinkRuns=1", "HyperlinkClickedText=Go to the end"})
+    if (saved.count(expected) == 0) missing += std::string(expected) + "\n";
+  std::string all;
+  for (const std::string& line : saved) all += line + "\n";
+  EXPECT_EQ(missing, "") << "saved instead:\n" << all;
+}
+
+TEST_F(DemoPublicationPlayed, ParcelLandsInTheBasket) {
+  const QImage wallpaper = Shot("demo-wallpaper.png");
   ASSERT_FALSE(wallpaper.isNull());
   // The parcel ($4080FF) landed at 390,200 inside the basket ($C0F0FF),
   // whose sunken outline is white at the bottom right.
@@ -80,8 +140,10 @@ TEST(DemoPublication, PlayedInputReachesItsObjects) {
     EXPECT_EQ(wallpaper.pixelColor(e.at), e.colour) << e.at.x() << ',' << e.at.y();
   // Where the parcel started only the wallpaper shows now.
   EXPECT_NE(wallpaper.pixelColor(100, 100), QColor(0xFF, 0x80, 0x40));
+}
 
-  QImage image(QString::fromStdString(shot));
+TEST_F(DemoPublicationPlayed, PicturesPageShowsItsPicturesAndShapes) {
+  const QImage image = Shot("demo-pictures.png");
   ASSERT_FALSE(image.isNull());
   // The pictures page ($E8F0F8): the photo kept in proportion inside its
   // white area, the star ($00D7FF) without its magenta, the triangle
@@ -96,6 +158,58 @@ TEST(DemoPublication, PlayedInputReachesItsObjects) {
   for (int y = 20; y < 70 && !stripShown; ++y)
     for (int x = 460; x < 620 && !stripShown; ++x) stripShown = image.pixelColor(x, y) == QColor(0x30, 0x70, 0xC0);
   EXPECT_TRUE(stripShown) << "the strip button's up frame";
+}
+
+// The texts page as it came and after the input: the text block's score
+// field, the article scrolled to its last part by the link, and the text
+// of chain.rtf flowing from the first linked box into the second. Glyphs
+// differ from font to font, so the checks look at colours the texts give
+// their parts and at which parts changed.
+TEST_F(DemoPublicationPlayed, TextsPageFollowsItsVariablesAndLinks) {
+  const QImage start = Shot("demo-texts-start.png");
+  const QImage end = Shot("demo-texts.png");
+  ASSERT_FALSE(start.isNull());
+  ASSERT_FALSE(end.isNull());
+  ASSERT_EQ(start.size(), end.size());
+
+  // The text block (20,20 300x64) shows the score in green ($006000) in its
+  // first field: the field now draws another value, and nothing below it
+  // moved.
+  const QRect block(21, 21, 298, 62);
+  const auto green = [](QColor c) { return c.green() > c.red() + 40 && c.green() > c.blue() + 40; };
+  const QRect scoreBefore = BoundsOf(start, block, green);
+  const QRect scoreAfter = BoundsOf(end, block, green);
+  ASSERT_FALSE(scoreBefore.isEmpty()) << "the score field";
+  ASSERT_FALSE(scoreAfter.isEmpty()) << "the score field";
+  EXPECT_FALSE(SamePixels(start, end, scoreBefore | scoreAfter)) << "the score field still shows 0";
+  const QRect below(block.left(), (scoreBefore | scoreAfter).bottom() + 1, block.width(),
+                    block.bottom() - (scoreBefore | scoreAfter).bottom());
+  EXPECT_TRUE(SamePixels(start, end, below)) << "the text under the score moved";
+  EXPECT_GT(CountPixels(end, below, [](QColor c) { return c.lightness() < 128; }), 0) << "the second line";
+
+  // The article (340,20 280x240, its scroll bar on the right): its first
+  // lines carry the links in the link colour (blue by default); the part
+  // after the bookmark starts with a red heading ($0000FF). The link to the
+  // bookmark scrolled the links away and the heading in.
+  const QRect article(341, 21, 250, 238);
+  const auto linkBlue = [](QColor c) { return c.blue() > 200 && c.red() < 80 && c.green() < 80; };
+  const auto red = [](QColor c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; };
+  EXPECT_GT(CountPixels(start, article, linkBlue), 0) << "the links at the top";
+  EXPECT_EQ(CountPixels(start, article, red), 0) << "the last part already shown";
+  EXPECT_EQ(CountPixels(end, article, linkBlue), 0) << "the top still shown after the jump";
+  EXPECT_GT(CountPixels(end, article, red), 0) << "the heading at the bookmark";
+
+  // The linked boxes (20,136 and 175,136, 145x228, filled $F0FFFF): the
+  // first starts with a navy heading ($800000); the second holds text too,
+  // the rest of the file and not its start again.
+  const QRect first(21, 137, 143, 226);
+  const QRect second(176, 137, 143, 226);
+  const auto navy = [](QColor c) { return c.blue() > 90 && c.red() < 50 && c.green() < 50; };
+  const auto dark = [](QColor c) { return c.lightness() < 100; };
+  EXPECT_GT(CountPixels(end, first, navy), 0) << "the chain's heading";
+  EXPECT_GT(CountPixels(end, first, dark), 200) << "text in the first box";
+  EXPECT_GT(CountPixels(end, second, dark), 200) << "text flowed into the second box";
+  EXPECT_EQ(CountPixels(end, second, navy), 0) << "the second box shows the start of the file";
 }
 
 }  // namespace
