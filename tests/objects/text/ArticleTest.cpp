@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -205,6 +207,43 @@ TEST(Article, FontCharacterSetGivesTheCodePageOfPlainText) {
     pages.WriteFile(c.file, c.bytes);
     pages.Enter(1);
     EXPECT_EQ(pages.Find<TOrvalisArticle>(1, "A")->Control().Document().Document().toPlainText(), c.shown);
+  }
+}
+
+}  // namespace
+}  // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+TEST(Article, CopyToTheClipboardGivesRichAndPlainText) {
+  TextPages pages(ArticlePage("c.rtf"));
+  pages.WriteFile("c.rtf", "{\\rtf1 {\\b Bold} {\\uldb link}{\\v GotoPage \"X\"}}");
+  pages.Enter(1);
+  pages.Find<TOrvalisArticle>(1, "A")->CopyText(true);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->text(), "Bold link");
+  const QByteArray rtf = data->data(QStringLiteral("text/rtf"));
+  EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+  EXPECT_TRUE(rtf.contains("\\b"));
+  EXPECT_FALSE(rtf.contains("GotoPage"));
+}
+
+// A tab stop only with scroll bars and inside the publication area.
+TEST(Article, TabStopRule) {
+  struct Case {
+    const char* scrollBars;
+    int x;
+    bool tabStop;
+  } cases[] = {{"Yes", 0, true}, {"No", 0, false}, {"Yes", 400, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.scrollBars) + " at " + std::to_string(c.x));
+    TextPages pages(Lines({"NewPage=P", "ObjectType=2", "Name=A", "X=" + std::to_string(c.x), "Y=0", "W=100", "H=50",
+                           "FileName=a.rtf", std::string("ScrollBar=") + c.scrollBars}));
+    pages.WriteFile("a.rtf", "{\\rtf1 text}");
+    pages.Enter(1);
+    EXPECT_EQ(pages.Find<TOrvalisArticle>(1, "A")->Control().View()->focusPolicy() == Qt::StrongFocus, c.tabStop);
   }
 }
 

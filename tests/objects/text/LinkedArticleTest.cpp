@@ -209,3 +209,33 @@ TEST(LinkedArticleChain, KeptPartKeepsItsFields) {
 
 }  // namespace
 }  // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+TEST(LinkedArticleChain, CommandsChangeTheWholeChain) {
+  TextPages pages(Lines({"NewPage=P"}) + Box("A", "one.rtf", 0, 200) +
+                  Lines({"Font=Courier New", "FontSize=20", "FontStyle=2"}) + Box("B", "one.rtf", 150, 200));
+  pages.WriteFile("one.rtf", "{\\rtf1 first file}");
+  pages.WriteFile("two.rtf", "{\\rtf1 second file}");
+  ChainLinkedArticles(pages.Backgrounds());
+  auto* a = pages.Find<TOrvalisLinkedArticle>(1, "A");
+  auto* b = pages.Find<TOrvalisLinkedArticle>(1, "B");
+  pages.Enter(1);
+  b->SetTextFileOfChain("two.rtf", true);
+  EXPECT_EQ(a->TextFile(), "two.rtf");
+  EXPECT_EQ(b->TextFile(), "two.rtf");
+  EXPECT_EQ(Text(*a), "second file");
+
+  a->SetOverrideFontOfChain(true);
+  EXPECT_EQ(b->Font().Name, "Courier New");
+  EXPECT_EQ(b->Font().Size, 20);
+  EXPECT_TRUE(b->OverrideFont());
+  QTextCursor c(&a->Control().Document().Document());
+  c.setPosition(1);
+  EXPECT_EQ(c.charFormat().fontFamilies().toStringList().value(0), "Courier New");
+  EXPECT_TRUE(c.charFormat().fontItalic());
+}
+
+}  // namespace
+}  // namespace orv::test
