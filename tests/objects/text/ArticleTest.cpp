@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -245,6 +246,41 @@ TEST(Article, TabStopRule) {
     pages.Enter(1);
     EXPECT_EQ(pages.Find<TOrvalisArticle>(1, "A")->Control().View()->focusPolicy() == Qt::StrongFocus, c.tabStop);
   }
+}
+
+}  // namespace
+}  // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+// The copy menu: the publication's captions, or the player's own; Copy
+// only while some text is selected.
+TEST(Article, CopyMenuFollowsTheSelection) {
+  TextPages pages(ArticlePage("m.rtf", Lines({"AllowCopy=Yes"})));
+  pages.WriteFile("m.rtf", "{\\rtf1 some words}");
+  pages.Enter(1);
+  rt::RichTextView* view = pages.Find<TOrvalisArticle>(1, "A")->Control().View();
+  auto menuActions = [view] {
+    emit view->customContextMenuRequested(QPoint(5, 5));
+    const QList<QMenu*> menus = view->findChildren<QMenu*>();
+    EXPECT_FALSE(menus.isEmpty());
+    QList<QAction*> actions = menus.isEmpty() ? QList<QAction*>() : menus.back()->actions();
+    for (QMenu* menu : menus) menu->close();
+    return actions;
+  };
+  QList<QAction*> actions = menuActions();
+  ASSERT_EQ(actions.size(), 2);
+  EXPECT_EQ(actions[0]->text(), "Copia");
+  EXPECT_FALSE(actions[0]->isEnabled());
+  EXPECT_EQ(actions[1]->text(), "Seleziona tutto");
+  actions[1]->trigger();
+  EXPECT_TRUE(view->textCursor().hasSelection());
+  actions = menuActions();
+  ASSERT_EQ(actions.size(), 2);
+  EXPECT_TRUE(actions[0]->isEnabled());
+  actions[0]->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text(), "some words");
 }
 
 }  // namespace
