@@ -19,9 +19,10 @@ std::string ExceptionText(const std::exception& error) {
   return Utf8ToAnsi(error.what());
 }
 
-void ReportError(const std::exception& error, std::string_view title, std::string_view okCaption) {
+void ReportError(const std::exception& error, std::string_view title, std::string_view okCaption,
+                 QWidget* window) {
   const std::string text = ExceptionText(error);
-  if (!text.empty()) ShowPlayerMessage(title, text, okCaption);
+  if (!text.empty()) ShowPlayerMessage(title, text, okCaption, window);
 }
 
 bool DeliverReportingErrors(const std::function<bool()>& deliver,

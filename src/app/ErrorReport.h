@@ -7,14 +7,18 @@
 #include <string>
 #include <string_view>
 
+class QWidget;
+
 namespace orv {
 
 // Windows-1252 text for `error`; empty when there is nothing to say.
 std::string ExceptionText(const std::exception& error);
 
 // Shows ExceptionText in the player's message box, captioned `title`, with
-// one `okCaption` button; nothing for an empty text.
-void ReportError(const std::exception& error, std::string_view title, std::string_view okCaption);
+// one `okCaption` button, over `window` when one is given; nothing for an
+// empty text.
+void ReportError(const std::exception& error, std::string_view title, std::string_view okCaption,
+                 QWidget* window = nullptr);
 
 // Runs `deliver` (an event's delivery, say); an exception it throws goes to
 // `report` instead of through the event loop, which cannot pass it on.

@@ -1,12 +1,13 @@
 #include "app/PlayerMessageBox.h"
 
-#include <QMessageBox>
-#include <QPushButton>
+#include <QWidget>
 #include <cstdio>
 
+#include "app/WorkForm.h"
 #include "base/Ansi.h"
-#include "base/Messages.h"
 #include "base/TextForms.h"
+#include "commands/navigation/QueryForm.h"
+#include "container/PublicationKeyTable.h"
 
 namespace orv {
 
@@ -24,9 +25,14 @@ void PrintPlayerMessage(std::string_view text) {
 
 void ShowPlayerMessage(std::string_view title, std::string_view text, std::string_view button, QWidget* parent) {
   PrintPlayerMessage(text);
-  QMessageBox box(QMessageBox::Warning, DialogText(title), DialogText(text), QMessageBox::NoButton, parent);
-  box.addButton(DialogText(button.empty() ? Message(msg::kOk) : button), QMessageBox::AcceptRole);
-  box.exec();
+  // Over a publication window the alert takes its dialog font and picture.
+  TWorkForm* window = parent != nullptr ? dynamic_cast<TWorkForm*>(parent->window()) : nullptr;
+  TQueryRequest request;
+  request.Title = title;
+  request.Message = text;
+  request.Captions = {std::string(button)};
+  if (window != nullptr) request.PictureFile = window->PublicationSettings().Text("ALERTBOXIMAGE=");
+  ShowQueryForm(request, window);
 }
 
 }  // namespace orv

@@ -1,8 +1,11 @@
 #pragma once
-// The player's own message box for what it reports by itself (a publication
-// that cannot be opened, an error caught in a window callback): one button,
-// "|" as a line break. Every text shown is also written to standard error,
-// so an unattended run leaves a trace of it. Texts are Windows-1252.
+// The player's alert for what it reports by itself (a publication that
+// cannot be opened, an error caught in a window callback, a shown
+// "[LastError]"): the message dialog with one button, "|" as a line break,
+// over a publication window in its dialog font with its "ALERTBOXIMAGE="
+// picture. Every text shown is also written to standard error, so an
+// unattended run leaves a trace of it. Texts are Windows-1252; an empty
+// button caption shows Qt's own OK.
 #include <QString>
 #include <string_view>
 

@@ -24,6 +24,7 @@
 #include "base/Messages.h"
 #include "base/PathNames.h"
 #include "commands/CoreCommands.h"
+#include "commands/navigation/NavigationCommands.h"
 #include "container/ObjectNameRule.h"
 #include "container/Package.h"
 #include "container/PackageDocument.h"
@@ -62,6 +63,7 @@ class TPublicationSession::SessionScriptHost : public TQtScriptHost {
  public:
   explicit SessionScriptHost(TPublicationSession& session) : session_(session) {}
   Package* PublicationPackage() override { return session_.CurrentPackage(); }
+  TWorkForm* Window() override { return session_.Window(); }
   bool ResolveEntryName(std::string_view name, std::string& entry) override {
     Package* package = session_.CurrentPackage();
     if (!package) return false;
@@ -163,6 +165,7 @@ TPublicationSession::TPublicationSession(TPlayerCommandLine commandLine)
       scriptHost_(*scriptHostImpl_),
       engine_(vars_, scriptHost_) {
   RegisterCoreCommands(engine_.Commands());
+  RegisterNavigationCommands(engine_.Commands());
   varHost_.SetValue(svCommandLine, commandLine_.Text);
   // Script alerts and shown errors go through the player's message box,
   // which an unattended run also finds on standard error.
@@ -181,7 +184,8 @@ void TPublicationSession::ReportException(const std::exception& error) {
     ReportError(error, "Orvalis", "");
     return;
   }
-  ReportError(error, current_->publication.settings.Text("TITLE="), current_->publication.texts.Text("L_OK="));
+  ReportError(error, current_->publication.settings.Text("TITLE="), current_->publication.texts.Text("L_OK="),
+              Window());
 }
 
 TWorkForm* TPublicationSession::Window() const { return current_ ? current_->window.get() : nullptr; }
@@ -289,6 +293,8 @@ TPublicationSession::StartResult TPublicationSession::Install(LoadedPublication&
   loaded.pictures = std::make_unique<TPackagePictures>(package);
   engine_.SetSubroutineLibrary(std::string(settings.Text("SUBROUTINEACTION=")));
 
+  // Bare file names of scripts and articles lie beside the publication.
+  varHost_.SetValue(svPubDir, ExtractFileDir(loaded.ansiFile));
   varHost_.SetValue(svOVType, RunModeLetter(package.Header().ReloadForm ? runmode::kReloaded
                                                                          : package.Header().RunMode));
   scriptHost_.SetAlertTitle(texts.Text("L_ERRORTITLE="));

@@ -36,6 +36,9 @@ void TUnattendedQuit::Start(int milliseconds) { deadline_.start(milliseconds); }
 bool TUnattendedQuit::AnswerModalDialog() {
   QDialog* dialog = OpenModalDialog();
   if (!dialog) return false;
+  // Escape on a Qt message box (the file dialogs ask with one) presses its
+  // escape button; on every other dialog, the player's own among them, it
+  // rejects.
   if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
     QAbstractButton* button = box->escapeButton();
     if (!button && box->buttons().size() == 1) button = box->buttons().front();
@@ -58,7 +61,15 @@ void TUnattendedQuit::Tick() {
   QWidget* window = window_ ? window_() : nullptr;
   if (!window || !window->isVisible()) return;
   closing_ = true;
-  const bool closed = window->close();
+  // The close runs outside this tick: a dialog it opens waits in a loop of
+  // its own, where the ticker (which does not fire inside its own slot)
+  // must still reach it.
+  QTimer::singleShot(0, this, [this] { Close(); });
+}
+
+void TUnattendedQuit::Close() {
+  QWidget* window = window_ ? window_() : nullptr;
+  const bool closed = window == nullptr || window->close();
   closing_ = false;
   if (!closed) {
     ticker_.stop();

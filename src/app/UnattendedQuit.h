@@ -1,8 +1,9 @@
 #pragma once
 // The end of a timed run (--quit-after): once the time is up the window is
-// asked to close, and any modal dialog still open (an error box, a password
-// prompt) is answered with its Cancel button, or its only one, so the run
-// never hangs. A publication that refuses to close still ends the loop.
+// asked to close, and any modal dialog still open (a script's message box,
+// input box or file dialog, a password prompt) is answered as Escape would
+// answer it, so the run never hangs. A publication that refuses to close
+// still ends the loop.
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -22,11 +23,12 @@ class TUnattendedQuit : public QObject {
   bool TimeIsUp() const { return timeIsUp_; }
   int AnsweredDialogs() const { return answered_; }
 
-  // Answers one modal dialog as Cancel would; false when none is open.
+  // Answers one modal dialog as Escape would; false when none is open.
   static bool AnswerModalDialog();
 
  private:
   void Tick();
+  void Close();
 
   std::function<QWidget*()> window_;
   QTimer deadline_;

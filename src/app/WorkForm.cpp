@@ -19,6 +19,7 @@
 
 #include "app/IdleReturnTimer.h"
 #include "app/PageKeys.h"
+#include "app/SlideShow.h"
 #include "app/UpdateClock.h"
 #include "app/WindowOutline.h"
 #include "app/WindowPositionStore.h"
@@ -107,6 +108,7 @@ TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWid
   navigator_ = std::make_unique<TPageNavigator>(*pages_, engine_, steps_.get());
   navigator_->SetStartupAction(publication.settings.Text("STARTUPACTION="));
   navigator_->SetPageChangeAction(publication.settings.Text("PAGECHANGEACTION="));
+  slideShow_ = std::make_unique<TSlideShow>(*navigator_, engine_);
   const PublicationKeyTable& s = publication.settings;
   idleTimer_->Configure(s.Yes("AUTORETURN="), s.Number("RETURNTIME="), s.Text("RETURNACTION="));
   StartSystemMove = [this] { return windowHandle() != nullptr && windowHandle()->startSystemMove(); };
@@ -122,6 +124,7 @@ TWorkForm::TWorkForm(const Publication& publication, TScriptEngine& engine, QWid
 TWorkForm::~TWorkForm() {
   qApp->removeEventFilter(this);
   // The navigator lets go of the page list's callbacks while both live.
+  slideShow_.reset();
   navigator_.reset();
   // The objects go while the window, their host, is still whole: they may
   // ask it things as they are torn down.
@@ -140,6 +143,7 @@ void TWorkForm::ReadSettings(const Publication& publication) {
   showMarquee_ = s.Yes("SHOWMARQUEE=");
   linkColor_ = static_cast<std::uint32_t>(s.Number("LINKCOLOR="));
   texts_ = &publication.texts;
+  publicationSettings_ = &s;
   progress_ = std::make_unique<TWindowProgress>();
   progress_->SetMessage(QString::fromStdString(AnsiToUtf8(publication.texts.Text("L_PLEASEWAIT="))));
   settings_.MinimumClient = QSize(std::max(0, static_cast<int>(s.Number("MINPUBWIDTH="))),
@@ -606,10 +610,25 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
+  // Exit in the shutdown action, or in the exit action run below, would
+  // start a second query inside this one and run the shutdown action again.
+  if (closeQueryRunning_) {
+    event->ignore();
+    return;
+  }
+  struct QueryRun {
+    TWorkForm& form;
+    explicit QueryRun(TWorkForm& f) : form(f) { form.closeQueryRunning_ = true; }
+    ~QueryRun() {
+      form.closeQueryRunning_ = false;
+      form.shutdownSource_ = kShutdownBySystem;
+    }
+  } queryRun(*this);
   if ((OnCloseQuery && !OnCloseQuery()) || !ShutdownActionAllows()) {
     event->ignore();
     return;
   }
+  slideShow_->Stop();
   const int current = pages_->PageIndex();
   if (TOVPage* page = pages_->Page(current); page != nullptr && !page->Background().ExitAction().empty())
     engine_.RunScript(page->Background().ExitAction(), 0, kSourcePageExit, kPublicationObjectType, page->Name());

@@ -26,6 +26,7 @@ namespace orv {
 
 struct Publication;
 class PublicationKeyTable;
+class TSlideShow;
 class TSplashScreenForm;
 class TIdleReturnTimer;
 class TOVPageList;
@@ -71,6 +72,8 @@ class TWorkForm : public QWidget, public TObjectHost {
   TOVPageList& Pages() { return *pages_; }
   const TOVPageList& Pages() const { return *pages_; }
   TPageNavigator& Navigator() { return *navigator_; }
+  // The slide show of the publication's scripts.
+  TSlideShow& SlideShow() { return *slideShow_; }
   TScriptEngine& Engine() override { return engine_; }
   const TWindowSettings& Settings() const { return settings_; }
 
@@ -148,6 +151,9 @@ class TWorkForm : public QWidget, public TObjectHost {
   bool ShowMarquee() const override { return showMarquee_; }
   std::uint32_t LinkColor() const override { return linkColor_; }
   std::string_view LocalisedText(std::string_view key) const override;
+  // The publication's settings (the dialog font and pictures, say); it
+  // outlives the window.
+  const PublicationKeyTable& PublicationSettings() const { return *publicationSettings_; }
   void ShowObjectPage(TOrvalisObj& object) override;
   void BeginProgress(int maximum) override;
   void StepProgress() override;
@@ -212,6 +218,7 @@ class TWorkForm : public QWidget, public TObjectHost {
   TOVPageList* pages_;
   std::unique_ptr<TWindowPageSteps> steps_;
   std::unique_ptr<TPageNavigator> navigator_;
+  std::unique_ptr<TSlideShow> slideShow_;
   TIdleReturnTimer* idleTimer_;
   TUpdateClock* updateClock_;
   TCursorSlots cursors_;
@@ -234,9 +241,13 @@ class TWorkForm : public QWidget, public TObjectHost {
   bool showMarquee_ = false;  // "SHOWMARQUEE=": buttons and pictures take the focus by Tab
   std::uint32_t linkColor_ = 0xFF0000;
   const PublicationKeyTable* texts_ = nullptr;  // the publication's "L_" texts; it outlives the window
+  const PublicationKeyTable* publicationSettings_ = nullptr;
   std::unique_ptr<TWindowProgress> progress_;
   ShutdownSource shutdownSource_ = kShutdownBySystem;
   int shutdownRuns_ = 0;
+  // A close query is under way: a close it brings about (Exit in the
+  // shutdown or exit action) is not a second query.
+  bool closeQueryRunning_ = false;
   bool closed_ = false;
 };
 

@@ -22,6 +22,25 @@ class TObjectHost;
 class TOrvalisBackground;
 struct KeyValue;
 
+namespace rt {
+class RichTextDocument;
+class RichTextView;
+}  // namespace rt
+
+// What the Find command searches in an object, in its order: a rich text
+// (and the link targets in it), a caption, items, then the action lists,
+// which it only scans for the text windows they open.
+struct TFindParts {
+  // The text shown, or one loaded from what the object holds while its page
+  // is not shown; null for none.
+  rt::RichTextDocument* Text = nullptr;
+  // The view showing Text while the page is shown; null otherwise.
+  rt::RichTextView* View = nullptr;
+  std::string Caption;
+  std::vector<std::string> Items;
+  std::vector<std::string_view> Actions;  // views into the object's scripts
+};
+
 // Event codes objects run their scripts with.
 enum TObjectEvent : std::uint8_t {
   evClick = 1, evRightClick = 2, evMouseEnter = 3, evMouseLeave = 4, evContainerResize = 5,
@@ -159,6 +178,14 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   std::vector<TBackgroundObject*> ChildObjects() const override { return {}; }
   // Groups and containers hold child objects.
   virtual bool IsChildHolder() const { return false; }
+  // What Find searches here; the base has the scripts it runs itself
+  // (click, enter, exit, right click), types add what they hold.
+  virtual TFindParts FindParts() {
+    TFindParts parts;
+    for (std::string_view script : {ClickAction(), EnterAction(), ExitAction(), RClickAction()})
+      if (!script.empty()) parts.Actions.push_back(script);
+    return parts;
+  }
 
   // --- Document keys ----------------------------------------------------
   // Applies one of the type's own keys; false when the type does not take it.

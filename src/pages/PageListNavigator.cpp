@@ -139,17 +139,26 @@ void TPageNavigator::ShowPage(int index) {
 
 void TPageNavigator::ReturnToPage() {
   if (history_.Empty()) return;
+  ReturnTo(history_.Last());
+}
+
+void TPageNavigator::ReturnTo(int target) {
   struct Enable {
     TPageHistory& history;
     ~Enable() { history.SetEnabled(true); }
   } enable{history_};
   history_.SetEnabled(false);
-  const int target = history_.Last();
   if (target != pages_.PageIndex() && target >= 1 && target < pages_.Count()) RequestPageChange(target, true);
   if (!history_.Empty() && history_.Last() == pages_.PageIndex()) history_.RemoveLast();
 }
 
 void TPageNavigator::PostPageChange(int index) {
+  posted_.emplace_back(index, false);
+  QCoreApplication::postEvent(this, new TPageChangeEvent(index));
+}
+
+void TPageNavigator::PostReturnToPage(int index) {
+  posted_.emplace_back(index, true);
   QCoreApplication::postEvent(this, new TPageChangeEvent(index));
 }
 
@@ -186,7 +195,16 @@ TPageNavigator::KeyResult TPageNavigator::HandleKey(int key, const KeySettings& 
 
 bool TPageNavigator::event(QEvent* event) {
   if (event->type() == kPageChangeEvent) {
-    RequestPageChange(static_cast<TPageChangeEvent*>(event)->Index, true);
+    const int index = static_cast<TPageChangeEvent*>(event)->Index;
+    bool returning = false;
+    if (!posted_.empty()) {
+      returning = posted_.front().second && posted_.front().first == index;
+      posted_.pop_front();
+    }
+    if (returning)
+      ReturnTo(index);
+    else
+      RequestPageChange(index, true);
     return true;
   }
   return QObject::event(event);

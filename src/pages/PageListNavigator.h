@@ -4,8 +4,10 @@
 // the history for going back, the notifications to the pages' objects, and
 // the navigation keys, whose changes arrive later as posted events.
 #include <QObject>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "pages/PageListChangeSteps.h"
 #include "pages/PageListHistory.h"
@@ -48,6 +50,10 @@ class TPageNavigator : public QObject {
   void ReturnToPage();
   // The change happens when the event loop next delivers it.
   void PostPageChange(int index);
+  // ReturnToPage's change made later: when delivered it goes to `index`
+  // with the history held still and drops the newest entry once that page
+  // is current, as ReturnToPage does at once.
+  void PostReturnToPage(int index);
 
   // The navigation keys of the window's key preview.
   struct KeySettings {
@@ -69,6 +75,8 @@ class TPageNavigator : public QObject {
   // Runs a script; false when the publication started closing meanwhile.
   bool RunAction(std::string_view script, int source, std::string_view sourceName);
   std::string TakePageChangeName();
+  // The return to `target` with the history held still.
+  void ReturnTo(int target);
 
   TOVPageList& pages_;
   TScriptEngine& engine_;
@@ -78,6 +86,9 @@ class TPageNavigator : public QObject {
   std::string pageChangeAction_;
   std::string startupAction_;
   bool startupDone_ = false;
+  // The origin of every posted change not yet delivered, oldest first (true
+  // for a return); posted changes arrive in the order they were posted.
+  std::deque<std::pair<int, bool>> posted_;
 };
 
 }  // namespace orv

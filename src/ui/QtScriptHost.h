@@ -12,6 +12,8 @@
 
 namespace orv {
 
+class TWorkForm;
+
 class TQtScriptHost : public TScriptHost {
  public:
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
@@ -23,6 +25,11 @@ class TQtScriptHost : public TScriptHost {
   void ServeUserInterface() override;
   void ServeCloseRequest() override;
   void ShowAlert(std::string_view text) override;
+
+  // The publication window scripts act on; null while none is open (and in
+  // tests that need none).
+  virtual TWorkForm* Window() { return window_; }
+  void SetWindow(TWorkForm* window) { window_ = window; }
 
   // Whether Esc may close the publication ("ALLOWESC=" or a screen-saver
   // run); without it an exclusive run serves nothing.
@@ -50,6 +57,7 @@ class TQtScriptHost : public TScriptHost {
   bool escCloses_ = false;
   std::string alertTitle_;
   int serveCount_ = 0;
+  TWorkForm* window_ = nullptr;
 };
 
 }  // namespace orv

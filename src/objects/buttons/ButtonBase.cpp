@@ -124,6 +124,15 @@ std::string TOrvalisButton::PreparedCaption() const {
   return PrepareButtonCaption(Txt(), Host() != nullptr ? &Host()->Engine().Vars() : nullptr);
 }
 
+TFindParts TOrvalisButton::FindParts() {
+  TFindParts parts = TOrvalisObj::FindParts();
+  // The text the caption shows: variables replaced, the "^" that marks the
+  // underlined letter gone.
+  parts.Caption = Host() != nullptr ? Host()->Engine().Vars().SubstituteVars(Txt()) : std::string(Txt());
+  std::erase(parts.Caption, '^');
+  return parts;
+}
+
 QFont TOrvalisButton::ButtonFont(double scale) const {
   return CaptionFont(Font(), scale);
 }

@@ -71,6 +71,9 @@ class TOrvalisButton : public TOrvalisObj {
 
   bool TakesClickActions() const override { return true; }
   bool TakesHoverActions() const override { return true; }
+  // The caption as shown, then the click, enter, exit and right-click
+  // scripts.
+  TFindParts FindParts() override;
   bool ApplyKey(const KeyValue& key) override;
   void Notify(int message, const std::string& text, const std::string& data) override;
   void DrawShape(QPainter& painter) override;

@@ -86,6 +86,13 @@ rt::RichTextDocument& TOrvalisArticle::SearchText() {
   return control_.Document();
 }
 
+TFindParts TOrvalisArticle::FindParts() {
+  TFindParts parts = TBaseArticle::FindParts();
+  parts.Text = &SearchText();
+  parts.View = control_.View();
+  return parts;
+}
+
 void TOrvalisArticle::Watch() {
   std::vector<std::string> names;
   AddFileNameVariables(names);

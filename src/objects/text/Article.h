@@ -22,6 +22,7 @@ class TOrvalisArticle : public TBaseArticle {
   bool JumpToBookmark(std::string_view name) override;
   // The text for finding: the one shown, or the file read now.
   rt::RichTextDocument& SearchText();
+  TFindParts FindParts() override;
 
   void Notify(int message, const std::string& text, const std::string& data) override;
   void PageEntering() override;

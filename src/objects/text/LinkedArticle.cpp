@@ -253,6 +253,13 @@ rt::RichTextDocument& TOrvalisLinkedArticle::SearchText() {
   return control_.Document();
 }
 
+TFindParts TOrvalisLinkedArticle::FindParts() {
+  TFindParts parts = TBaseArticle::FindParts();
+  parts.Text = &SearchText();
+  parts.View = control_.View();
+  return parts;
+}
+
 // --- Page notifications -------------------------------------------------------------------
 
 void TOrvalisLinkedArticle::PageEntering() {

@@ -48,6 +48,7 @@ class TOrvalisLinkedArticle : public TBaseArticle {
   void SetOverrideFontOfChain(bool on);
   // The text for finding: the box's part, shown or kept.
   rt::RichTextDocument& SearchText();
+  TFindParts FindParts() override;
 
   void PageEntering() override;
   void PageLeaving() override;

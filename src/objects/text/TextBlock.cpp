@@ -87,6 +87,18 @@ rt::RichTextDocument& TOrvalisText::SearchText() {
   return control_.Document();
 }
 
+TFindParts TOrvalisText::FindParts() {
+  TFindParts parts;
+  // Emptied first, so that the fill does not lay the last search's text
+  // out again for the font it sets before loading.
+  if (!control_.Built()) control_.Clear();
+  parts.Text = &SearchText();
+  parts.View = control_.View();
+  for (std::string_view script : {EnterAction(), ExitAction(), DropAction()})
+    if (!script.empty()) parts.Actions.push_back(script);
+  return parts;
+}
+
 void TOrvalisText::ApplyObjectFont(int mode) {
   if (!control_.Built()) {
     pendingFontMode_ = mode == 0 ? 1 : mode;

@@ -25,6 +25,7 @@ class TOrvalisText : public TOrvalisDragObj {
   std::string CopyText(bool toClipboard) const { return control_.CopyText(toClipboard); }
   // The text for finding: the one shown, or the one held when not shown.
   rt::RichTextDocument& SearchText();
+  TFindParts FindParts() override;
   TTextControl& Control() { return control_; }
 
   void Notify(int message, const std::string& text, const std::string& data) override;
