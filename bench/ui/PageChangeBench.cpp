@@ -10,6 +10,7 @@
 #include <string>
 
 #include "BenchApplication.h"
+#include "BenchWindow.h"
 #include "app/WorkForm.h"
 #include "commands/CoreCommands.h"
 #include "container/DocumentReader.h"
@@ -51,27 +52,14 @@ std::string PageOfObjects(const std::string& name) {
   return page;
 }
 
-struct ObjectWindow {
-  orv::Publication publication;
-  orv::THeadlessVarHost varHost;
-  orv::TVars vars{varHost};
-  orv::THeadlessScriptHost host{nullptr};
-  orv::TScriptEngine engine{vars, host};
-  std::unique_ptr<orv::TWorkForm> form;
-
-  explicit ObjectWindow(int pages) {
-    App();
-    orv::RegisterCoreCommands(engine.Commands());
-    std::string document = "ScreenWidth=640\r\nScreenHeight=400\r\nMasterPage\r\n";
-    for (int i = 1; i <= pages; ++i) document += PageOfObjects("P" + std::to_string(i));
-    std::string error;
-    orv::ReadPublicationDocument(document, false, document.size(), {}, publication, error);
-    form = std::make_unique<orv::TWorkForm>(publication, engine);
-  }
-};
+std::string ObjectDocument(int pages) {
+  std::string document = "ScreenWidth=640\r\nScreenHeight=400\r\nMasterPage\r\n";
+  for (int i = 1; i <= pages; ++i) document += PageOfObjects("P" + std::to_string(i));
+  return document;
+}
 
 void BM_PageChangeHundredObjects(benchmark::State& state) {
-  ObjectWindow window(2);
+  orv::bench::BenchWindow window(ObjectDocument(2));
   orv::TWorkForm& form = *window.form;
   form.show();
   form.ShowFirstPage(1);
@@ -124,13 +112,13 @@ void BM_PageMemory(benchmark::State& state) {
   double perPage = 0;
   double visit = 0;
   // Qt's one-time set-up (fonts, styles) is not a page's.
-  { ObjectWindow warm(1); }
+  { orv::bench::BenchWindow warm(ObjectDocument(1)); }
   for (auto _ : state) {
     std::size_t before = HeapInUse();
-    ObjectWindow one(2);
+    orv::bench::BenchWindow one(ObjectDocument(2));
     const std::size_t withTwo = HeapInUse() - before;
     before = HeapInUse();
-    ObjectWindow two(3);
+    orv::bench::BenchWindow two(ObjectDocument(3));
     const std::size_t withThree = HeapInUse() - before;
     perPage = static_cast<double>(withThree) - static_cast<double>(withTwo);
     orv::TWorkForm& form = *two.form;
