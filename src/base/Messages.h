@@ -10,6 +10,7 @@ bool HasMessage(int number);
 
 namespace msg {
 inline constexpr int kOk = 202;
+inline constexpr int kInvalidFileName = 205;
 inline constexpr int kUnknownError = 227;
 inline constexpr int kUnknown = 228;
 inline constexpr int kReadOnlyVariable = 229;

@@ -24,9 +24,6 @@
 namespace orv {
 namespace {
 
-// "Nome file o cartella non valido!"
-constexpr int kInvalidFileName = 205;
-
 std::string Setting(const TWorkForm* window, std::string_view key) {
   return window != nullptr ? std::string(window->PublicationSettings().Text(key)) : std::string();
 }
@@ -90,7 +87,7 @@ void InputBoxBody(TActionEval& eval) {
 void WriteChosenPaths(TActionEval& eval, const std::string& variable, const QStringList& chosen) {
   const std::optional<std::string> paths = ScriptPaths(chosen);
   eval.Vars().SetVar(variable, paths.value_or(std::string()));
-  eval.Vars().SetLastError(paths ? std::string_view() : Message(kInvalidFileName));
+  eval.Vars().SetLastError(paths ? std::string_view() : Message(msg::kInvalidFileName));
 }
 
 void FileOpenBoxBody(TActionEval& eval) {
