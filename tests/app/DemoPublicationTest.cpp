@@ -123,7 +123,9 @@ TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
         "Current=Texts", "Goodbye=Visited 5 pages",
         // The texts page: the score button twice, the link that runs a
         // script once, and last the link to the bookmark.
-        "Score=2", "LinkRuns=1", "HyperlinkClickedText=Go to the end"})
+        "Score=2", "LinkRuns=1", "HyperlinkClickedText=Go to the end",
+        // The quiz's message dialog, answered by keys with its second button.
+        "Answer=2"})
     if (saved.count(expected) == 0) missing += std::string(expected) + "\n";
   std::string all;
   for (const std::string& line : saved) all += line + "\n";
