@@ -11,15 +11,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "OffscreenFuzzApplication.h"
 #include "richtext/RichTextDocument.h"
 #include "richtext/TextFinder.h"
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QGuiApplication* app = new QGuiApplication(*argc, *argv);
-  (void)app;
-  return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

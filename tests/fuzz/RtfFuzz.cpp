@@ -7,16 +7,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "OffscreenFuzzApplication.h"
 #include "richtext/RtfReader.h"
 #include "richtext/RtfWriter.h"
 #include "richtext/VariableFields.h"
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QGuiApplication* app = new QGuiApplication(*argc, *argv);
-  (void)app;
-  return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view rtf(reinterpret_cast<const char*>(data), size);

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "OffscreenFuzzApplication.h"
 #include "richtext/RichTextDocument.h"
 #include "richtext/TextCodeConverter.h"
 
@@ -31,13 +32,6 @@ bool IsOneBalancedGroup(const std::string& rtf) {
 }
 
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static QGuiApplication* app = new QGuiApplication(*argc, *argv);
-  (void)app;
-  return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -531,17 +531,7 @@ bool TEmfPlayer::PlayObject(quint32 type, TMetafileRecordReader& in) {
     }
     case kExtCreateFontIndirectW: {
       TGdiFont font;
-      font.height = in.I32();
-      font.width = in.I32();
-      font.escapement = in.I32();
-      in.I32();  // orientation
-      font.weight = in.I32();
-      font.italic = in.U8() != 0;
-      font.underline = in.U8() != 0;
-      font.strikeOut = in.U8() != 0;
-      font.charSet = in.U8();
-      in.Skip(3);  // precisions, quality
-      font.pitchAndFamily = in.U8();
+      ReadFontFields(in, font, [&in] { return in.I32(); });
       if (!in.Ok()) return false;
       for (int i = 0; i < 32 && in.Remaining() >= 2; ++i) {
         const char16_t unit = in.U16();

@@ -84,4 +84,21 @@ class TMetafileRecordReader {
   bool ok_ = true;
 };
 
+// The fixed fields of a font record: WMF writes its numbers as 16-bit
+// fields, EMF as 32-bit ones; `readInt` reads one. The face name follows.
+template <typename Font, typename ReadInt>
+void ReadFontFields(TMetafileRecordReader& in, Font& font, ReadInt readInt) {
+  font.height = readInt();
+  font.width = readInt();
+  font.escapement = readInt();
+  readInt();  // orientation
+  font.weight = readInt();
+  font.italic = in.U8() != 0;
+  font.underline = in.U8() != 0;
+  font.strikeOut = in.U8() != 0;
+  font.charSet = in.U8();
+  in.Skip(3);  // precisions, quality
+  font.pitchAndFamily = in.U8();
+}
+
 }  // namespace orv

@@ -472,17 +472,7 @@ bool TWmfPlayer::PlayObject(int function, TMetafileRecordReader& in) {
     }
     case kCreateFontIndirect: {
       TGdiFont font;
-      font.height = in.I16();
-      font.width = in.I16();
-      font.escapement = in.I16();
-      in.I16();  // orientation
-      font.weight = in.I16();
-      font.italic = in.U8() != 0;
-      font.underline = in.U8() != 0;
-      font.strikeOut = in.U8() != 0;
-      font.charSet = in.U8();
-      in.Skip(3);  // precisions, quality
-      font.pitchAndFamily = in.U8();
+      ReadFontFields(in, font, [&in] { return in.I16(); });
       if (!in.Ok()) return false;
       QByteArrayView face = in.Bytes(std::min<qsizetype>(in.Remaining(), 32));
       const qsizetype end = face.indexOf('\0');
