@@ -31,7 +31,12 @@ TUnattendedQuit::TUnattendedQuit(std::function<QWidget*()> window) : window_(std
   connect(&ticker_, &QTimer::timeout, this, [this] { Tick(); });
 }
 
-void TUnattendedQuit::Start(int milliseconds) { deadline_.start(milliseconds); }
+void TUnattendedQuit::Start(int milliseconds) {
+  dueAt_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  deadline_.start(milliseconds);
+}
+
+bool TUnattendedQuit::Due() const { return timeIsUp_ || (dueAt_ && std::chrono::steady_clock::now() >= *dueAt_); }
 
 bool TUnattendedQuit::AnswerModalDialog() {
   QDialog* dialog = OpenModalDialog();
@@ -52,6 +57,13 @@ bool TUnattendedQuit::AnswerModalDialog() {
 }
 
 void TUnattendedQuit::Tick() {
+  // The loop may have been told to end before it ran (the refusal came from
+  // a script of the first page, before the event loop started): say it again
+  // until it ends.
+  if (refused_) {
+    QCoreApplication::exit(0);
+    return;
+  }
   if (AnswerModalDialog()) {
     ++answered_;
     return;
@@ -71,8 +83,8 @@ void TUnattendedQuit::Close() {
   QWidget* window = window_ ? window_() : nullptr;
   const bool closed = window == nullptr || window->close();
   closing_ = false;
-  if (!closed) {
-    ticker_.stop();
+  if (!closed && !refused_) {
+    refused_ = true;
     std::fputs("orvalis: the publication refused to close; stopping the timed run\n", stderr);
     QCoreApplication::exit(0);
   }

@@ -6,6 +6,8 @@
 // still ends the loop.
 #include <QObject>
 #include <QTimer>
+#include <chrono>
+#include <optional>
 #include <functional>
 
 class QWidget;
@@ -21,6 +23,9 @@ class TUnattendedQuit : public QObject {
   // Counts from now.
   void Start(int milliseconds);
   bool TimeIsUp() const { return timeIsUp_; }
+  // The time is up by the clock, even before the event loop could tell:
+  // a wait that serves no events asks this.
+  bool Due() const;
   int AnsweredDialogs() const { return answered_; }
 
   // Answers one modal dialog as Escape would; false when none is open.
@@ -32,9 +37,11 @@ class TUnattendedQuit : public QObject {
 
   std::function<QWidget*()> window_;
   QTimer deadline_;
+  std::optional<std::chrono::steady_clock::time_point> dueAt_;
   QTimer ticker_;
   bool timeIsUp_ = false;
   bool closing_ = false;
+  bool refused_ = false;
   int answered_ = 0;
 };
 

@@ -152,6 +152,7 @@ int main(int argc, char** argv) {
   trace.Attach(session.Engine());
   orv::TUnattendedQuit quit([&session]() -> QWidget* { return session.Window(); });
   if (options.QuitAfter >= 0) quit.Start(static_cast<int>(options.QuitAfter));
+  session.ScriptHost().OnAskEnding = [&quit] { return quit.Due(); };
   if (!options.Screenshot.empty()) {
     session.OnBeforeClose = [&options](orv::TWorkForm& form) {
       if (!form.grab().save(QString::fromStdString(options.Screenshot), "PNG"))

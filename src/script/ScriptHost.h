@@ -53,6 +53,9 @@ class TScriptHost {
   // Every page is told to suspend (true) or resume (false) around a
   // debugger's report.
   virtual void SuspendPages(bool /*suspend*/) {}
+  // The program is ending: the application quits, or a timed run's time is
+  // up. Waits end then even when they serve no events.
+  virtual bool ApplicationEnding() { return false; }
   // The debugger asked to end the publication (the closing flag is already
   // set); `closeWindow` is false while the shutdown action runs.
   virtual void CloseRequested(bool /*closeWindow*/) {}

@@ -42,6 +42,10 @@ void TQtScriptHost::ServeCloseRequest() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+bool TQtScriptHost::ApplicationEnding() {
+  return QCoreApplication::closingDown() || (OnAskEnding && OnAskEnding());
+}
+
 void TQtScriptHost::ShowAlert(std::string_view text) {
   if (OnAlert) {
     OnAlert(alertTitle_, std::string(text));

@@ -25,6 +25,9 @@ class TQtScriptHost : public TScriptHost {
   void ServeUserInterface() override;
   void ServeCloseRequest() override;
   void ShowAlert(std::string_view text) override;
+  // The application is shutting down, or `OnAskEnding` says the program is
+  // ending (the timed run's time is up).
+  bool ApplicationEnding() override;
 
   // The publication window scripts act on; null while none is open (and in
   // tests that need none).
@@ -42,6 +45,7 @@ class TQtScriptHost : public TScriptHost {
   std::function<void()> OnEscCloseRequest;
   // Replaces the message box (tests, or a richer dialog later).
   std::function<void(const std::string& title, const std::string& text)> OnAlert;
+  std::function<bool()> OnAskEnding;
 
   // Times the loop was actually served.
   int ServeCount() const { return serveCount_; }

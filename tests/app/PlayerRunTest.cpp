@@ -28,7 +28,7 @@ class PlayerRun : public ::testing::Test {
 
   // Runs the player headless; standard error stays apart from the output.
   CommandResult Play(const std::string& arguments) {
-    return RunCommand("QT_QPA_PLATFORM=offscreen " + BinPath("orvalis") + " " + arguments + " 2>" +
+    return RunCommand("QT_QPA_PLATFORM=offscreen timeout 120 " + BinPath("orvalis") + " " + arguments + " 2>" +
                       Q(dir_ / "stderr.txt"), false);
   }
   std::string Errors() { return ReadFile(dir_ / "stderr.txt"); }
@@ -116,6 +116,48 @@ TEST_F(PlayerRun, TimedRunEndsEvenWhenTheShutdownActionRefusesTheClose) {
   const std::string vars = ReadFile(dir_ / "vars.txt");
   EXPECT_TRUE(HasLine(vars, "Asked=Windows")) << vars;
   EXPECT_EQ(vars.find("Shutdown"), std::string::npos) << vars;
+}
+
+// Every dialog the close can open is answered, however the actions fail;
+// `timeout` only bounds a hang, far above the run's own time.
+TEST_F(PlayerRun, TimedRunAnswersEveryDialogTheCloseOpens) {
+  const std::string unknown = "Bogus  Non capisco questo comando!";
+  struct Case {
+    const char* name;
+    std::string document;
+    int unknownCommands;  // error boxes shown and answered
+    bool refused;         // the close is refused and the loop still ends
+  } cases[] = {
+      {"page enter and exit", "NewPage=One\r\nPgEnterAction=Bogus\r\nPgExitAction=Bogus\r\n", 2, false},
+      {"start-up and shutdown", "StartupAction=Bogus\r\nShutdownAction=Bogus\r\nNewPage=One\r\n", 2, false},
+      {"exit password", "ExitPassword=abc\r\nStartupAction=Bogus\r\nNewPage=One\r\n", 1, true},
+      {"all of them",
+       "ExitPassword=abc\r\nStartupAction=Bogus\r\nShutdownAction=Bogus\r\n"
+       "NewPage=One\r\nPgEnterAction=Bogus\r\nPgExitAction=Bogus\r\n", 2, true},
+  };
+  for (const Case& c : cases) {
+    const std::string package = Pack("ScreenWidth=100\r\nScreenHeight=80\r\n" + c.document);
+    const CommandResult r = Play("--quit-after 300 " + Q(package));
+    EXPECT_EQ(r.status, 0) << c.name << '\n' << Errors();
+    int shown = 0;
+    for (std::size_t at = Errors().find(unknown); at != std::string::npos; at = Errors().find(unknown, at + 1)) ++shown;
+    EXPECT_EQ(shown, c.unknownCommands) << c.name << '\n' << Errors();
+    EXPECT_EQ(Errors().find("refused to close") != std::string::npos, c.refused) << c.name << '\n' << Errors();
+  }
+}
+
+// A wait that serves no events still ends with the timed run; so does a
+// serving wait when the publication refuses to close.
+TEST_F(PlayerRun, TimedRunEndsLongDelays) {
+  for (const std::string& trail : {std::string("NewPage=One\r\nPgEnterAction=Delay \"-6000000\"\xB6SetVar \"[After]\" \"yes\"\r\n"),
+                                   std::string("ExitPassword=abc\r\nNewPage=One\r\n"
+                                               "PgEnterAction=Delay \"6000000\"\xB6SetVar \"[After]\" \"yes\"\r\n")}) {
+    const std::string package = Pack("ScreenWidth=100\r\nScreenHeight=80\r\n" + trail);
+    std::remove((dir_ / "vars.txt").c_str());
+    const CommandResult r = Play("--quit-after 300 --save-vars " + Q(dir_ / "vars.txt") + " " + Q(package));
+    EXPECT_EQ(r.status, 0) << trail << Errors();
+    EXPECT_TRUE(HasLine(ReadFile(dir_ / "vars.txt"), "After=yes")) << trail << ReadFile(dir_ / "vars.txt");
+  }
 }
 
 TEST_F(PlayerRun, PublicationThatCannotBeOpenedEndsWithMessage236) {

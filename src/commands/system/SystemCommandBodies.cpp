@@ -11,6 +11,7 @@
 #include "script/ActionEvaluator.h"
 #include "script/CommandIds.h"
 #include "script/Engine.h"
+#include "script/WaitEnd.h"
 
 namespace orv {
 namespace {
@@ -57,9 +58,7 @@ void DelayBody(TActionEval& eval) {
   const double ms = std::nearbyint(std::fmin(std::fmax(RealParam(eval, 1), -kLongestDelayMs), kLongestDelayMs));
   if (ms == 0) return;
   TScriptEngine& engine = eval.Engine();
-  const auto ended = [&eval, &engine] {
-    return engine.Closing() || eval.StopCode() != 0 || eval.Generation() != engine.EngineGeneration();
-  };
+  const auto ended = [&eval] { return WaitMustEnd(eval); };
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(static_cast<std::int64_t>(std::fabs(ms)));
   if (ms > 0) {
     // Events are served while waiting; during an exclusive run user input

@@ -95,8 +95,9 @@ class WaitingHost : public THeadlessScriptHost {
   }
   void TakeInputLock() override { ++locks; }
   void ReleaseInputLock() override { ++releases; }
+  bool ApplicationEnding() override { return endingAfter > 0 && ++endingAsked >= endingAfter; }
   TScriptEngine* engine = nullptr;
-  int served = 0, locks = 0, releases = 0, closeAfter = 0;
+  int served = 0, locks = 0, releases = 0, closeAfter = 0, endingAfter = 0, endingAsked = 0;
 };
 
 class DelayTest : public ::testing::Test {
@@ -136,6 +137,16 @@ TEST_F(DelayTest, ClosingThePublicationEndsTheWait) {
   host.closeAfter = 3;
   EXPECT_LT(Run(R"(Delay "60000")"), 30000.0);
   EXPECT_GE(host.served, 3);
+}
+
+// A timed run's end reaches a wait that serves no events as well.
+TEST_F(DelayTest, TheProgramEndingEndsEveryWait) {
+  for (const char* line : {R"(Delay "60000")", R"(Delay "-6000000")"}) {
+    host.endingAsked = 0;
+    host.endingAfter = 3;
+    EXPECT_LT(Run(line), 30000.0) << line;
+    EXPECT_EQ(host.endingAsked, 3) << line;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+// The one rule every waiting command follows (Delay, and the waits for
+// media, transfers, programs and dialogs): the wait ends as soon as the
+// publication closes, the program is ending (a timed run's time is up
+// counts as that), the run is stopped, or the engine was reset under it.
+namespace orv {
+
+class TActionEval;
+
+bool WaitMustEnd(TActionEval& eval);
+
+}  // namespace orv
