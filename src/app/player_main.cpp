@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "app/PublicationSession.h"
 #include "app/ScriptTrace.h"
 #include "app/UnattendedQuit.h"
+#include "base/ReplacingFile.h"
 #include "app/WorkForm.h"
 #include "base/Ansi.h"
 #include "base/HostPath.h"
@@ -74,9 +74,7 @@ bool CarriesPackage(const std::string& program) {
 }
 
 bool SaveVariables(orv::TVars& vars, const std::string& path) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << orv::VariablesFileText(vars.Globals());
-  return static_cast<bool>(out);
+  return orv::ReplaceFileContent(path, orv::VariablesFileText(vars.Globals())) == 0;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <climits>
+
 #include "base/Ansi.h"
 
 namespace orv {
@@ -33,9 +35,17 @@ bool FindWithoutCase(const std::string& folder, std::string_view name, std::stri
   return hit;
 }
 
+// One component with no separator, so that no caller taking the path apart
+// finds a real folder in it, and PATH_MAX bytes long, which the system
+// refuses before any file system sees it.
+std::string RefusedPath() { return std::string(PATH_MAX, '?'); }
+
+bool HoldsNul(std::string_view name) { return name.find('\0') != std::string_view::npos; }
+
 }  // namespace
 
 std::string DirectHostPath(std::string_view ansiName) {
+  if (HoldsNul(ansiName)) return RefusedPath();
   std::string name(ansiName);
   // A drive ("C:") has no meaning here: the path continues from the root.
   if (name.size() >= 2 && name[1] == ':' &&
@@ -48,7 +58,7 @@ std::string DirectHostPath(std::string_view ansiName) {
 
 std::string HostPath(std::string_view ansiName) {
   std::string direct = DirectHostPath(ansiName);
-  if (direct.empty() || Exists(direct)) return direct;
+  if (direct.empty() || HoldsNul(ansiName) || Exists(direct)) return direct;
 
   // Walk the components, correcting the case of each one that exists only in
   // another case; the first one that does not exist at all ends the search.

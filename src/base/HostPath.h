@@ -5,6 +5,13 @@
 // a name is mapped here: separators become "/", a drive letter is dropped, and
 // when the exact path does not exist each component is matched without
 // regard to case, as on the file systems the publications were made on.
+//
+// A name holding a NUL byte ("[#0]" in a script puts one in) is refused
+// here, for every caller at once: the system would read the name only up to
+// the NUL and act on another file ("victim.txt[#0].bak" is "victim.txt").
+// Such a name maps to a path longer than any the system takes, so every call
+// on it fails with ENAMETOOLONG, which the error table reports as an invalid
+// name ("Nome file o cartella non valido!"), and no file is touched.
 #include <string>
 #include <string_view>
 

@@ -1,14 +1,12 @@
 // Writing entries to disk and finding the files a publication names.
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
 
 #include "base/ErrorText.h"
 #include "base/HostPath.h"
 #include "base/Messages.h"
 #include "base/PathNames.h"
+#include "base/ReplacingFile.h"
 #include "container/EntryFileName.h"
 #include "container/FileTreeSearch.h"
 #include "container/Package.h"
@@ -28,44 +26,29 @@ bool FileExists(const std::string& hostPath) {
   return ::stat(hostPath.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-bool WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 enum class CopyOutcome { kDone, kShort, kWriteFailed };
 
-// Creates (or truncates) `hostPath` and copies the entry into it. Anything
-// but a complete copy removes the file again: a truncated copy would
-// otherwise be taken for a finished one by every later run.
-CopyOutcome CopyToNewFile(const Package& package, const LibRec& entry, const std::string& hostPath, int& error) {
-  const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    error = ErrorCodeFromErrno(errno);
+// Writes the entry as the new content of `hostPath`. The file there is
+// replaced only by a complete copy: a damaged entry or a full disk leaves
+// whatever was there before, and never a truncated copy that a later run
+// would take for a finished one.
+CopyOutcome CopyToFile(const Package& package, const LibRec& entry, const std::string& hostPath, int& error) {
+  TReplacingFile out(hostPath);
+  if (const int e = out.Open()) {
+    error = ErrorCodeFromErrno(e);
     return CopyOutcome::kWriteFailed;
   }
-  bool writeFailed = false;
+  int writeFailure = 0;
   const bool copied = package.CopyEntry(entry, [&](const char* data, std::size_t size) {
-    if (WriteAll(fd, data, size)) return true;
-    error = ErrorCodeFromErrno(errno);
-    writeFailed = true;
-    return false;
+    writeFailure = out.Write(std::string_view(data, size));
+    return writeFailure == 0;
   });
-  if (::close(fd) != 0 && !writeFailed && copied) {
-    error = ErrorCodeFromErrno(errno);
-    writeFailed = true;
+  if (copied) writeFailure = out.Commit();
+  if (writeFailure != 0) {
+    error = ErrorCodeFromErrno(writeFailure);
+    return CopyOutcome::kWriteFailed;
   }
-  if (copied && !writeFailed) return CopyOutcome::kDone;
-  ::unlink(hostPath.c_str());
-  if (writeFailed) return CopyOutcome::kWriteFailed;
+  if (copied) return CopyOutcome::kDone;
   error = err::kReadFault;
   return CopyOutcome::kShort;
 }
@@ -81,6 +64,7 @@ ExtractResult Package::ExtractEntry(LibRec& entry, bool unique) {
   }
   std::optional<std::string> path;
   if (unique) path = CreateUniqueFile(extractionFolder_, UniqueNameExtension(entry.Name));
+  const bool reserved = path.has_value();
   if (!path) {
     path = JoinPath(extractionFolder_, *fileName);
     if (PathExists(HostPath(*path))) {
@@ -90,7 +74,11 @@ ExtractResult Package::ExtractEntry(LibRec& entry, bool unique) {
     }
   }
   result.Path = *path;
-  switch (CopyToNewFile(*this, entry, HostPath(*path), result.Error)) {
+  const std::string hostPath = HostPath(*path);
+  const CopyOutcome outcome = CopyToFile(*this, entry, hostPath, result.Error);
+  // The unique name was taken by an empty file; without its copy it goes.
+  if (outcome != CopyOutcome::kDone && reserved) ::unlink(hostPath.c_str());
+  switch (outcome) {
     case CopyOutcome::kDone:
       entry.Extracted = true;
       entry.ExtractedPath = *path;
@@ -163,16 +151,14 @@ bool Package::ExtractToFile(std::string_view name, std::string_view destination,
   }
   const std::string hostPath = HostPath(destination);
   if (!entry) {
-    const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-      lastError = ErrorText(ErrorCodeFromErrno(errno));
+    if (const int e = ReplaceFileContent(hostPath, {})) {
+      lastError = ErrorText(ErrorCodeFromErrno(e));
       return false;
     }
-    ::close(fd);
     return true;
   }
   int error = 0;
-  if (CopyToNewFile(*this, *entry, hostPath, error) != CopyOutcome::kDone) {
+  if (CopyToFile(*this, *entry, hostPath, error) != CopyOutcome::kDone) {
     lastError = ErrorText(error);
     return false;
   }

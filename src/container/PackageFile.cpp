@@ -8,40 +8,31 @@
 
 namespace orv {
 
-PackageFile::~PackageFile() { Close(); }
-
 bool PackageFile::Open(const std::string& hostPath) {
-  Close();
-  const int fd = ::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  return Adopt(fd);
+  return Adopt(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
 }
 
 bool PackageFile::Adopt(int fd) {
   Close();
+  TFileDescriptor file(fd);
   struct stat st;
-  if (fd < 0) return false;
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    ::close(fd);
-    return false;
-  }
-  fd_ = fd;
+  if (!file.IsOpen() || ::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  fd_ = std::move(file);
   size_ = st.st_size;
   return true;
 }
 
 void PackageFile::Close() {
-  if (fd_ >= 0) ::close(fd_);
-  fd_ = -1;
+  fd_.Reset();
   size_ = 0;
 }
 
 std::int64_t PackageFile::ReadAt(std::int64_t offset, void* buffer, std::size_t count) const {
-  if (fd_ < 0 || offset < 0) return -1;
+  if (!fd_.IsOpen() || offset < 0) return -1;
   auto* out = static_cast<char*>(buffer);
   std::size_t done = 0;
   while (done < count) {
-    const ssize_t n = ::pread(fd_, out + done, count - done, static_cast<off_t>(offset + done));
+    const ssize_t n = ::pread(fd_.Get(), out + done, count - done, static_cast<off_t>(offset + done));
     if (n < 0) {
       if (errno == EINTR) continue;
       return -1;

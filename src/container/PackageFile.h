@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "base/FileDescriptor.h"
+
 namespace orv {
 
 class PackageFile {
  public:
   PackageFile() = default;
-  ~PackageFile();
   PackageFile(const PackageFile&) = delete;
   PackageFile& operator=(const PackageFile&) = delete;
 
@@ -21,9 +22,9 @@ class PackageFile {
   bool Adopt(int fd);
   void Close();
 
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return fd_.IsOpen(); }
   std::int64_t Size() const { return size_; }
-  int Descriptor() const { return fd_; }
+  int Descriptor() const { return fd_.Get(); }
 
   // Reads up to `count` bytes at `offset`; the number read, which is short
   // only at the end of the file, or -1 on an error or a negative offset.
@@ -32,7 +33,7 @@ class PackageFile {
   bool ReadExactAt(std::int64_t offset, void* buffer, std::size_t count) const;
 
  private:
-  int fd_ = -1;
+  TFileDescriptor fd_;
   std::int64_t size_ = 0;
 };
 

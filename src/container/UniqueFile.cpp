@@ -1,12 +1,12 @@
 #include "container/UniqueFile.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 
+#include "base/FileDescriptor.h"
 #include "base/HostPath.h"
 #include "base/PathNames.h"
 
@@ -47,11 +47,8 @@ std::optional<std::string> CreateUniqueFile(std::string_view folder, std::string
   for (std::uint32_t attempt = 0; attempt < kMaxAttempts; ++attempt) {
     const std::string path = JoinPath(folder, UniqueFileName(seed, attempt, ext));
     const std::string hostPath = HostPath(path);
-    const int fd = ::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_SYNC, 0644);
-    if (fd >= 0) {
-      ::close(fd);
+    if (TFileDescriptor(::open(hostPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_SYNC, 0644)).IsOpen())
       return path;
-    }
     // Only a taken name is worth another attempt.
     if (errno != EEXIST) return std::nullopt;
   }

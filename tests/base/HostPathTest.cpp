@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace orv {
 namespace {
@@ -38,6 +43,25 @@ TEST_F(HostPathTest, MatchesComponentsWithoutCase) {
       {Root() + "\\nothing\\data\\x", Root() + "/nothing/data/x"},
   };
   for (const auto& c : cases) EXPECT_EQ(HostPath(c.stored), c.expected) << c.stored;
+}
+
+TEST_F(HostPathTest, ANameWithANulNamesNoFile) {
+  // The system would read each of these only up to the NUL.
+  const std::string names[] = {
+      Root() + "\\Data\\Sub Dir\\Read Me.TXT" + std::string(1, '\0') + ".bak",
+      Root() + "\\Data" + std::string(1, '\0') + "\\x",
+      std::string(1, '\0'),
+  };
+  for (const std::string& name : names) {
+    for (const std::string& path : {HostPath(name), DirectHostPath(name)}) {
+      errno = 0;
+      EXPECT_LT(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 0);
+      EXPECT_EQ(errno, ENAMETOOLONG);
+      EXPECT_NE(::mkdir(path.c_str(), 0777), 0);
+    }
+  }
+  std::ifstream in(root_ / "Data" / "Sub Dir" / "Read Me.TXT");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "x");
 }
 
 TEST_F(HostPathTest, FoldersForScriptsEndWithSlash) {

@@ -10,38 +10,16 @@
 #include <thread>
 
 #include "base/ErrorText.h"
+#include "base/FileDescriptor.h"
 #include "base/HostPath.h"
+#include "base/ReplacingFile.h"
 #include "base/TextForms.h"
 #include "commands/files/FileErrorText.h"
-#include "commands/files/ReplacingFile.h"
 #include "commands/files/SequentialReadCache.h"
 #include "commands/files/TextLineReader.h"
 
 namespace orv {
 namespace {
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  void Reset(int fd) {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = fd;
-  }
-  int Get() const { return fd_; }
-  int Release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 constexpr int kOpenAttempts = 11;
 constexpr std::int64_t kMaxPaddingLines = 1 << 24;
@@ -50,10 +28,10 @@ constexpr auto kOpenRetryDelay = std::chrono::milliseconds(250);
 // Opens (or creates) the data file for a change with other writers kept out.
 // A file another writer holds is tried again after a pause, 11 times in all.
 // Returns errno, or 0 with `fd` holding the locked file.
-int OpenForChange(const std::string& hostPath, FileDescriptor& fd) {
+int OpenForChange(const std::string& hostPath, TFileDescriptor& fd) {
   for (int attempt = 1;; ++attempt) {
     fd.Reset(::open(hostPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (fd.Get() < 0) return errno;
+    if (!fd.IsOpen()) return errno;
     if (::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0) {
       // The writer before us may have renamed a new file over the one we
       // opened; then start again on the new one.
@@ -65,7 +43,7 @@ int OpenForChange(const std::string& hostPath, FileDescriptor& fd) {
       continue;
     }
     if (errno != EWOULDBLOCK || attempt >= kOpenAttempts) return EACCES;
-    fd.Reset(-1);
+    fd.Reset();
     std::this_thread::sleep_for(kOpenRetryDelay);
   }
 }
@@ -82,17 +60,6 @@ int ReadAll(int fd, std::string& content) {
     content.append(buffer, static_cast<std::size_t>(n));
     offset += n;
   }
-}
-
-int WriteAt(int fd, std::string_view data, std::int64_t offset) {
-  while (!data.empty()) {
-    const ssize_t n = ::pwrite(fd, data.data(), data.size(), offset);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    data.remove_prefix(static_cast<std::size_t>(n));
-    offset += n;
-  }
-  return 0;
 }
 
 std::string JoinDataLines(const std::vector<std::string>& lines) {
@@ -117,7 +84,8 @@ int AppendLine(int fd, std::string_view text) {
     if (last[0] != '\r' || last[1] != '\n') data.append(kCrLf);
   }
   data.append(text);
-  return WriteAt(fd, data, st.st_size);
+  if (::lseek(fd, st.st_size, SEEK_SET) < 0) return errno;
+  return WriteAll(fd, data);
 }
 
 }  // namespace
@@ -182,8 +150,8 @@ std::string ReadDataFile(const std::string& hostPath, std::int64_t line, std::st
   std::int64_t number = 1;
   if (line >= 1)
     if (TTextLineReader* reader = Resume(hostPath, line, number)) return ReadOn(*reader, number, line, value);
-  FileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return FileErrnoText(errno);
+  TFileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.IsOpen()) return FileErrnoText(errno);
   if (line < 1) {
     if (const int e = ReadAll(fd.Get(), value)) {
       value.clear();
@@ -194,7 +162,7 @@ std::string ReadDataFile(const std::string& hostPath, std::int64_t line, std::st
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return FileErrnoText(errno);
   if (S_ISDIR(st.st_mode)) return FileErrnoText(EISDIR);
-  return ReadOn(StartDataFileRead(hostPath, st, fd.Release()), 1, line, value);
+  return ReadOn(StartDataFileRead(hostPath, st, std::move(fd)), 1, line, value);
 }
 
 std::string ReadDataFileNamed(std::string_view name, std::int64_t line, std::string& value) {
@@ -218,8 +186,8 @@ std::string ReadDataFileNamed(std::string_view name, std::int64_t line, std::str
 }
 
 std::int64_t CountDataFileLines(const std::string& hostPath) {
-  FileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return 0;
+  const TFileDescriptor fd(::open(hostPath.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.IsOpen()) return 0;
   TTextLineReader reader(fd.Get(), 0);
   std::int64_t count = 0;
   while (reader.SkipLine()) ++count;
@@ -228,11 +196,11 @@ std::int64_t CountDataFileLines(const std::string& hostPath) {
 
 std::string ChangeDataFile(const std::string& hostPath, DataFileChange change, std::int64_t line,
                            std::string_view text, bool convertLineBreaks) {
-  FileDescriptor fd;
+  TFileDescriptor fd;
   const int openError = OpenForChange(hostPath, fd);
   // Whatever happens next, a cached read position may no longer hold.
   DropReadCache(hostPath);
-  if (openError) return FileErrorText(err::kAccessDenied);
+  if (openError) return FileFailureText(openError, err::kAccessDenied);
 
   if (line == kWholeFile) {
     const std::string content = convertLineBreaks ? BarsToLineBreaks(text) : std::string(text);

@@ -1,8 +1,4 @@
 // Bodies of the data-file commands.
-#include <cerrno>
-#include <fstream>
-#include <iterator>
-
 #include "base/Ansi.h"
 #include "base/HostPath.h"
 #include "base/NumberText.h"
@@ -10,7 +6,6 @@
 #include "commands/files/DeviceNames.h"
 #include "commands/files/EmbeddedFiles.h"
 #include "commands/files/FileCommands.h"
-#include "commands/files/FileErrorText.h"
 #include "commands/files/PublicationPath.h"
 #include "script/ActionEvaluator.h"
 #include "script/CommandIds.h"
@@ -68,13 +63,7 @@ void FileToVarBody(TActionEval& eval) {
   if (!bytes && error.empty()) {
     // Not in the package: the file as named, from the current folder when
     // the name has none.
-    std::ifstream in(HostPath(name), std::ios::binary);
-    if (!in) {
-      error = FileErrnoText(errno ? errno : ENOENT);
-    } else {
-      bytes.emplace(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-      if (in.bad()) error = FileErrnoText(EIO);
-    }
+    error = ReadDataFile(HostPath(name), kWholeFile, bytes.emplace());
   }
   if (!error.empty()) {
     eval.Vars().SetLastError(error);

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "base/Ansi.h"
+#include "base/FileDescriptor.h"
 #include "base/Messages.h"
 #include "base/TextForms.h"
 #include "commands/files/FileErrorText.h"
@@ -29,14 +30,11 @@ std::string WriteToDevice(std::string_view name, std::string_view text) {
   if (path.empty() || ::stat(path.c_str(), &st) != 0 || !S_ISCHR(st.st_mode))
     return std::string(Message(msg::kNotOnThisPlatform));
   // A port with nothing attached must not hang the script.
-  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return FileErrnoText(errno);
+  const TFileDescriptor fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+  if (!fd.IsOpen()) return FileErrnoText(errno);
   std::string data(text);
   data.append(kCrLf);
-  const ssize_t n = ::write(fd, data.data(), data.size());
-  const int e = errno;
-  ::close(fd);
-  if (n < 0) return FileErrnoText(e);
+  if (::write(fd.Get(), data.data(), data.size()) < 0) return FileErrnoText(errno);
   return {};
 }
 

@@ -1,14 +1,10 @@
 #include "commands/files/EmbeddedFiles.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-
 #include "base/Ansi.h"
 #include "base/ErrorText.h"
 #include "base/HostPath.h"
 #include "base/PathNames.h"
+#include "base/ReplacingFile.h"
 #include "commands/files/FileErrorText.h"
 #include "commands/files/SequentialReadCache.h"
 #include "container/Package.h"
@@ -50,17 +46,16 @@ std::optional<std::string> LoadPackageEntry(TScriptHost& host, std::string_view 
 
 std::string ExtractPackageEntry(TScriptHost& host, std::string_view name, std::string_view destination) {
   std::string lastError;
-  DropReadCache(HostPath(destination));
+  const std::string hostPath = HostPath(destination);
+  DropReadCache(hostPath);
   if (Package* package = host.PublicationPackage()) {
     package->ExtractToFile(name, destination, true, lastError);
     return lastError;
   }
   // No package: no entry, so an empty file, as for an entry the package
   // does not hold.
-  const int fd = ::open(HostPath(destination).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return FileErrnoText(errno);
-  ::close(fd);
-  return {};
+  const int e = ReplaceFileContent(hostPath, {});
+  return e ? FileErrnoText(e) : std::string();
 }
 
 }  // namespace orv

@@ -1,5 +1,7 @@
 #include "commands/files/FileErrorText.h"
 
+#include <cerrno>
+
 #include "base/ErrorText.h"
 
 namespace orv {
@@ -10,5 +12,9 @@ std::string FileErrorText(int code) {
 }
 
 std::string FileErrnoText(int errnoValue) { return FileErrorText(ErrorCodeFromErrno(errnoValue)); }
+
+std::string FileFailureText(int errnoValue, int code) {
+  return FileErrorText(errnoValue == ENAMETOOLONG ? err::kPathNotFound : code);
+}
 
 }  // namespace orv

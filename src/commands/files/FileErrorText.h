@@ -13,5 +13,8 @@ inline constexpr int kNetworkNameGone = 64;
 std::string FileErrorText(int code);
 // errno of a failed file operation -> the text above.
 std::string FileErrnoText(int errnoValue);
+// A failure a command reports as `code` whatever its cause, except a name
+// the system refuses (a NUL inside, too long), which is an invalid name.
+std::string FileFailureText(int errnoValue, int code);
 
 }  // namespace orv

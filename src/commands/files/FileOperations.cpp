@@ -7,11 +7,12 @@
 #include <cerrno>
 
 #include "base/ErrorText.h"
+#include "base/FileDescriptor.h"
 #include "base/HostPath.h"
 #include "base/Messages.h"
 #include "base/PathNames.h"
+#include "base/ReplacingFile.h"
 #include "commands/files/FileErrorText.h"
-#include "commands/files/ReplacingFile.h"
 #include "commands/files/SequentialReadCache.h"
 
 namespace orv {
@@ -60,36 +61,29 @@ std::string CopyFileCommand(std::string_view source, std::string_view destinatio
   if (ExtractFilePath(from).empty()) from = JoinPath(pubDir, from);
   const std::string to = CopyDestination(from, destination);
 
-  const std::string fromHost = HostPath(from);
-  const int fd = ::open(fromHost.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FileErrnoText(errno);
+  const TFileDescriptor fd(::open(HostPath(from).c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.IsOpen()) return FileErrnoText(errno);
   struct stat st {};
-  int failure = ::fstat(fd, &st) != 0 ? errno : 0;
-  if (failure == 0 && S_ISDIR(st.st_mode)) failure = EACCES;
-  if (failure) {
-    ::close(fd);
-    return FileErrnoText(failure);
-  }
+  if (::fstat(fd.Get(), &st) != 0) return FileErrnoText(errno);
+  if (S_ISDIR(st.st_mode)) return FileErrnoText(EACCES);
   // Same file: the same inode, whatever the names look like ("a.txt" and
   // "A.TXT" are two files here; a link and its target are one).
   const std::string toHost = HostPath(to);
   struct stat target {};
-  if (::stat(toHost.c_str(), &target) == 0 && target.st_dev == st.st_dev && target.st_ino == st.st_ino) {
-    ::close(fd);
+  if (::stat(toHost.c_str(), &target) == 0 && target.st_dev == st.st_dev && target.st_ino == st.st_ino)
     return std::string(Message(kCannotCopyOntoItself));
-  }
-  failure = CopyContent(fd, st, toHost);
-  ::close(fd);
+  const int failure = CopyContent(fd.Get(), st, toHost);
   DropReadCache(toHost);
-  if (failure) return FileErrorText(err::kAccessDenied);
+  if (failure) return FileFailureText(failure, err::kAccessDenied);
   return {};
 }
 
 std::string EraseFileCommand(std::string_view name) {
   const std::string host = HostPath(name);
   struct stat st {};
-  if (name.empty() || ::stat(host.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-    return FileErrorText(err::kFileNotFound);
+  if (name.empty()) return FileErrorText(err::kFileNotFound);
+  if (::stat(host.c_str(), &st) != 0) return FileFailureText(errno, err::kFileNotFound);
+  if (S_ISDIR(st.st_mode)) return FileErrorText(err::kFileNotFound);
   DropReadCache(host);
   if (::unlink(host.c_str()) != 0) return FileErrnoText(errno);
   return {};

@@ -1,7 +1,5 @@
 #include "commands/files/SequentialReadCache.h"
 
-#include <unistd.h>
-
 namespace orv {
 namespace {
 
@@ -30,7 +28,7 @@ TTextLineReader* ResumeDataFileRead(const std::string& hostPath, const struct st
   return &*c.Reader;
 }
 
-TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct stat& st, int fd) {
+TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct stat& st, TFileDescriptor file) {
   ClearReadCache();
   ReadCacheRec& c = Cache();
   c.Path = hostPath;
@@ -41,8 +39,8 @@ TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct sta
   c.Size = st.st_size;
   c.Modified = st.st_mtim;
   c.Changed = st.st_ctim;
-  c.Fd = fd;
-  return c.Reader.emplace(fd, 0);
+  c.File = std::move(file);
+  return c.Reader.emplace(c.File.Get(), 0);
 }
 
 void MarkDataFileRead(std::int64_t nextLine, std::int64_t offset) {
@@ -60,8 +58,7 @@ void DropReadCache(const std::string& hostPath) {
 void ClearReadCache() {
   ReadCacheRec& c = Cache();
   c.Reader.reset();
-  if (c.Fd >= 0) ::close(c.Fd);
-  c.Fd = -1;
+  c.File.Reset();
   c.Path.clear();
   c.Name.clear();
   c.NextLine = 0;

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/FileDescriptor.h"
 #include "commands/files/TextLineReader.h"
 
 namespace orv {
@@ -30,7 +31,7 @@ struct ReadCacheRec {
   off_t Size = 0;
   timespec Modified{};
   timespec Changed{};
-  int Fd = -1;                              // the open file, owned by the cache
+  TFileDescriptor File;                     // the open file
   std::optional<TTextLineReader> Reader;    // at NextLine, with what it read ahead
 };
 
@@ -42,7 +43,7 @@ TTextLineReader* ResumeDataFileRead(const std::string& hostPath, const struct st
                                     std::int64_t& nextLine);
 // Starts caching a newly opened file (`st` from the descriptor); the cache
 // takes the descriptor over. Returns its reader at line 1.
-TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct stat& st, int fd);
+TTextLineReader& StartDataFileRead(const std::string& hostPath, const struct stat& st, TFileDescriptor file);
 // The cached reader stopped before `nextLine`, at byte `offset`.
 void MarkDataFileRead(std::int64_t nextLine, std::int64_t offset);
 // The stored name the cached file was read by (see ReadCacheRec::Name).

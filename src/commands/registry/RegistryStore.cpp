@@ -12,7 +12,8 @@
 #include <iterator>
 
 #include "base/Ansi.h"
-#include "commands/files/ReplacingFile.h"
+#include "base/FileDescriptor.h"
+#include "base/ReplacingFile.h"
 
 namespace orv {
 namespace {
@@ -31,21 +32,16 @@ int MakeFolders(const std::string& path) {
 }
 
 // Held across a read-modify-write so that two players do not lose each
-// other's changes.
+// other's changes; the lock goes when its descriptor is closed.
 class StoreLock {
  public:
   explicit StoreLock(const std::string& folder)
-      : fd_(::open((folder + "/.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-    if (fd_ >= 0) ::flock(fd_, LOCK_EX);
+      : file_(::open((folder + "/.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+    if (file_.IsOpen()) ::flock(file_.Get(), LOCK_EX);
   }
-  ~StoreLock() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  StoreLock(const StoreLock&) = delete;
-  StoreLock& operator=(const StoreLock&) = delete;
 
  private:
-  int fd_;
+  TFileDescriptor file_;
 };
 
 }  // namespace

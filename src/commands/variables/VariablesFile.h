@@ -1,7 +1,7 @@
 #pragma once
 // SaveVariables and LoadVariables: the global variables as a plain text
-// file, one Name=Value line each, CR and LF inside values written as "[#13]"
-// and "[#10]".
+// file, one Name=Value line each, CR and LF inside names and values written
+// as "[#13]" and "[#10]".
 #include <functional>
 #include <string>
 #include <string_view>
@@ -18,8 +18,8 @@ using VariablesFileReader = std::function<bool(std::string_view fileName, std::s
 // The text SaveVariables writes for the global store.
 std::string VariablesFileText(const TVarStringList& globals);
 
-// Writes a temporary file next to the target and renames it over the
-// target, so a failed write leaves the old file as it was.
+// Replaces the file whole (TReplacingFile), so a failed write leaves the old
+// file as it was.
 void SaveVariablesCommand(TVars& vars, std::string_view fileName);
 void LoadVariablesCommand(TVars& vars, std::string_view fileName,
                           const VariablesFileReader& reader = nullptr);

@@ -11,11 +11,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "commands/CoreCommands.h"
 #include "container/Package.h"
+#include "container/PackageWriter.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
 
@@ -75,6 +77,37 @@ class FileSizeLimit {
  private:
   rlimit saved_{};
   void (*old_)(int) = nullptr;
+};
+
+// A publication program: a stand-in player followed by a package of
+// `entries` (compressed unless they say otherwise).
+inline std::string PublicationWith(std::vector<PackageEntrySource> entries, std::uint8_t debug = 0) {
+  PackageLayout layout;
+  layout.Player = "player";
+  layout.Header.Debug = debug;
+  layout.Entries = std::move(entries);
+  return BuildPackage(layout);
+}
+
+// The user's configuration folder ($XDG_CONFIG_HOME), and the registry store
+// in it, moved to `folder` while this lives.
+class ConfigFolderOverride {
+ public:
+  explicit ConfigFolderOverride(const std::string& folder) {
+    if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved_ = old;
+    ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+  }
+  ~ConfigFolderOverride() {
+    if (saved_)
+      ::setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
+    else
+      ::unsetenv("XDG_CONFIG_HOME");
+  }
+  ConfigFolderOverride(const ConfigFolderOverride&) = delete;
+  ConfigFolderOverride& operator=(const ConfigFolderOverride&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
 };
 
 // A host without a window that may have a package open, answering the

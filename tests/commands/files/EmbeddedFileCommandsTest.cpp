@@ -1,7 +1,10 @@
 // The file commands on files embedded in an open package, and on the files
 // a test run's list names in their place.
+#include <algorithm>
+
+#include "base/ErrorText.h"
 #include "commands/files/CommandScriptFixture.h"
-#include "container/PackageWriter.h"
+#include "commands/files/FileErrorText.h"
 
 namespace orv::test {
 namespace {
@@ -9,18 +12,9 @@ namespace {
 class EmbeddedFileTest : public CommandScriptTest {
  protected:
   void Open(std::uint8_t debug = 0) {
-    PackageLayout layout;
-    layout.Player = "player";
-    layout.Header.Debug = debug;
-    PackageEntrySource data;
-    data.Name = "embedded:\\\\\\data.txt";
-    data.Data = "l1\r\nl2";
-    layout.Entries.push_back(data);
-    data.Name = "C:\\author\\notes.txt";
-    data.Data = "notes";
-    data.Compress = false;
-    layout.Entries.push_back(data);
-    WriteBytes(dir / "pub.exe", BuildPackage(layout));
+    WriteBytes(dir / "pub.exe", PublicationWith({{.Name = "embedded:\\\\\\data.txt", .Data = "l1\r\nl2"},
+                                                 {.Name = "C:\\author\\notes.txt", .Data = "notes", .Compress = false}},
+                                                debug));
     ASSERT_EQ(package.OpenPackage(dir / "pub.exe"), pkg::kOpened);
     host.package = &package;
   }
@@ -54,6 +48,29 @@ TEST_F(EmbeddedFileTest, ExtractFileWritesTheEntry) {
   EXPECT_EQ(File("out.txt"), "l1\r\nl2");
   EXPECT_EQ(File("sub/data.txt"), "l1\r\nl2");
   EXPECT_EQ(File("n.txt"), "notes");
+}
+
+TEST_F(EmbeddedFileTest, ADamagedEntryLeavesTheDestinationAsItWas) {
+  std::string content;
+  for (int i = 0; i < 5000; ++i) content += std::to_string(i * 7919 % 10007) + ",";
+  std::string bytes = PublicationWith({{.Name = "big.dat", .Data = content}});
+  WriteBytes(dir / "good.exe", bytes);
+  ASSERT_EQ(package.OpenPackage(dir / "good.exe"), pkg::kOpened);
+  const LibRec& entry = *package.FindEntry("big.dat");
+  bytes[static_cast<std::size_t>(entry.Offset + entry.StoredSize / 2)] ^= 0x55;
+  package.ClosePackage(false);
+  WriteBytes(dir / "bad.exe", bytes);
+  ASSERT_EQ(package.OpenPackage(dir / "bad.exe"), pkg::kOpened);
+  host.package = &package;
+  Put("out.dat", "the user's own file");
+
+  Run(R"(ExtractFile "big.dat" "out.dat")");
+  EXPECT_EQ(LastError(), FileErrorText(err::kReadFault));
+  EXPECT_EQ(File("out.dat"), "the user's own file");
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir.Path())) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"bad.exe", "good.exe", "out.dat"}));  // no copy left behind
 }
 
 TEST_F(EmbeddedFileTest, ATestRunUsesTheFilesItsListNames) {

@@ -1,7 +1,5 @@
 // RegistryRead and RegistryWrite on a store in a scratch configuration
 // folder, and the store's file format.
-#include <cstdlib>
-
 #include "commands/files/CommandScriptFixture.h"
 #include "commands/registry/RegistryCommands.h"
 #include "commands/registry/RegistryFile.h"
@@ -11,20 +9,10 @@ namespace {
 
 class RegistryTest : public CommandScriptTest {
  protected:
-  RegistryTest() {
-    if (const char* old = std::getenv("XDG_CONFIG_HOME")) saved_ = old;
-    ::setenv("XDG_CONFIG_HOME", dir.Path().c_str(), 1);
-  }
-  ~RegistryTest() override {
-    if (saved_)
-      ::setenv("XDG_CONFIG_HOME", saved_->c_str(), 1);
-    else
-      ::unsetenv("XDG_CONFIG_HOME");
-  }
   std::string StoreFile(const std::string& root) { return File("orvalis/registry/" + root + ".reg"); }
 
  private:
-  std::optional<std::string> saved_;
+  ConfigFolderOverride config_{dir.Path()};
 };
 
 TEST_F(RegistryTest, WrittenValuesReadBackUnderTheirRoot) {

@@ -61,6 +61,21 @@ TEST_F(VariablesFileTest, SaveWritesGlobalsAndLoadRestoresLineBreaks) {
   EXPECT_EQ(Last(), "");
 }
 
+TEST_F(VariablesFileTest, LineBreaksInNamesStayInsideTheirLine) {
+  vars.SetVar("e\r\nf", "1");
+  vars.SetVar("f", "mine");
+  vars.SetVar("g\rh\ni", "a\r\nb");
+  SaveVariablesCommand(vars, (dir / "vars.txt").string());
+  EXPECT_EQ(ReadFile(dir / "vars.txt"), "e[#13][#10]f=1\r\nf=mine\r\ng[#13]h[#10]i=a[#13][#10]b\r\n");
+
+  vars.ClearAllVariables();
+  LoadVariablesCommand(vars, (dir / "vars.txt").string());
+  EXPECT_EQ(vars.GetVar("e\r\nf"), "1");
+  EXPECT_EQ(vars.GetVar("f"), "mine");
+  EXPECT_EQ(vars.GetVar("g\rh\ni"), "a\r\nb");
+  EXPECT_EQ(vars.Globals().Count(), 3u);  // no stray variable from a broken line
+}
+
 TEST_F(VariablesFileTest, LoadUsesTheFirstValueOfARepeatedNameAndSkipsBadLines) {
   std::ofstream(dir / "in.txt", std::ios::binary) << "a=1\r\nnoequals\r\n=orphan\r\nA=2\nb=[#13]x\n";
   vars.SetVar("LastError", "old");

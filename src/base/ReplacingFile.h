@@ -1,12 +1,17 @@
 #pragma once
-// A new content for a file, written beside it and renamed over it only when
-// all of it reached the disk: a full disk or a failed read leaves the old
-// file as it was. A target that is a symbolic link has the file it points at
-// replaced, not the link.
+// The one way a file gets a new content: written to a temporary file in the
+// target's folder, flushed to the disk and renamed over the target only when
+// all of it is there. A failed write (a full disk, a damaged source) leaves
+// the old file as it was and no temporary file behind. A target that is a
+// symbolic link keeps being a link: the file it points at is replaced, as a
+// write through the link would change it, and a dangling link gets the file
+// it names. A device or a pipe is written into, never replaced.
 #include <sys/stat.h>
 
 #include <string>
 #include <string_view>
+
+#include "base/FileDescriptor.h"
 
 namespace orv {
 
@@ -19,7 +24,8 @@ class TReplacingFile {
   TReplacingFile(const TReplacingFile&) = delete;
   TReplacingFile& operator=(const TReplacingFile&) = delete;
 
-  // Creates the temporary file; errno on failure, else 0.
+  // Follows the links and creates the temporary file: errno on failure,
+  // else 0.
   int Open();
   int Write(std::string_view data);
   // Permission bits the new file gets; by default those of the file it
@@ -27,23 +33,26 @@ class TReplacingFile {
   void SetMode(mode_t mode) { mode_ = mode; hasMode_ = true; }
   // Modification time the new file gets (by default: now).
   void SetModificationTime(const timespec& time) { mtime_ = time; hasTime_ = true; }
-  // Flushes, closes and renames over the target; errno on failure, else 0.
+  // Flushes, closes and renames over the target: errno on failure, else 0.
   int Commit();
 
+  // The file that is replaced: the path given, its links followed (once
+  // Open has run).
   const std::string& Target() const { return target_; }
 
  private:
   std::string target_;
   std::string temp_;
-  int fd_ = -1;
+  TFileDescriptor fd_;
   bool committed_ = false;
+  bool inPlace_ = false;
   bool hasMode_ = false;
   bool hasTime_ = false;
   mode_t mode_ = 0;
   timespec mtime_{};
 };
 
-// The whole new content at once; errno on failure, else 0.
+// The whole new content at once: errno on failure, else 0.
 int ReplaceFileContent(const std::string& hostPath, std::string_view data);
 
 }  // namespace orv
