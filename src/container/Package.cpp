@@ -4,12 +4,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "base/HostPath.h"
 #include "base/PathNames.h"
 #include "container/EntryStream.h"
 #include "container/PackageDirectory.h"
+#include "container/PackageFormat.h"
 #include "container/PackageTrailer.h"
 
 namespace orv {
@@ -57,8 +59,16 @@ int Package::ReadDirectory(bool reloadForm) {
     if (hooks_.ChangeDisplay && hooks_.ChangeDisplay(h.DisplayWidth, h.DisplayHeight, h.DisplayBitsPerPixel))
       displayChanged_ = true;
   };
-  bool ok = LocateDirectory(file_, where) && InflateDirectory(file_, where, bytes) &&
-            ParsePackageDirectory(bytes, reloadForm, parseHooks, header_, entries_);
+  bool ok = false;
+  try {
+    ok = LocateDirectory(file_, where) && InflateDirectory(file_, where, bytes) &&
+         ParsePackageDirectory(bytes, reloadForm, parseHooks, packfmt::MaxDirectoryRecords(file_.Size()), header_,
+                               entries_);
+  } catch (const std::bad_alloc&) {
+    // A directory can claim a thousand times its stored size; when that
+    // does not fit in memory the package cannot be read, like any other.
+    ok = false;
+  }
   if (ok)
     ok = std::all_of(entries_.begin(), entries_.end(),
                      [&](const LibRec& e) { return EntryFitsData(e, where.SizeField); });

@@ -81,7 +81,8 @@ class Package {
   // --- Opening and closing.
   // `hostPath` is a path for this system (UTF-8). `reload`: the file replaces
   // the running publication; a reloaded ".pkg" has no run-mode fields. Returns
-  // pkg::kOpened or pkg::kOpenFailed (cannot open or read, or malformed).
+  // pkg::kOpened or pkg::kOpenFailed (cannot open or read, malformed, more
+  // records than the file has bytes, or a directory too big for memory).
   int OpenPackage(const std::string& hostPath, bool reload = false);
   // The same on an already open descriptor, which the package takes over.
   // `fileName` only decides the ".pkg" reload form.

@@ -34,6 +34,10 @@ class DirectoryCursor {
     const unsigned char* p = Take(length);
     return p ? std::string(reinterpret_cast<const char*>(p), length) : std::string();
   }
+  void SkipString() {
+    const unsigned char* lengthBytes = Take(2);
+    if (lengthBytes) Take(ReadLe16(lengthBytes));
+  }
 
  private:
   const unsigned char* Take(std::size_t n) {
@@ -91,6 +95,36 @@ bool ReadHeader(DirectoryCursor& in, bool reloadForm, const DirectoryParseHooks&
   return in.ok();
 }
 
+// One record; its name only when `withName`, so records can be counted
+// without allocating anything.
+void ReadRecord(DirectoryCursor& in, bool withName, LibRec& e) {
+  if (withName)
+    e.Name = in.String();
+  else
+    in.SkipString();
+  e.Kind = in.Byte();
+  e.UnpackedSize = in.Int32();
+  e.Offset = in.Int32();
+  e.StoredSize = in.Int32();
+  if (e.Kind == kind::kPicture) {
+    e.Width = in.Int32();
+    e.Height = in.Int32();
+    e.HasAlpha = in.Byte() == 1;
+  }
+}
+
+// The records from `in` on, counted up to one past `limit`; -1 when one is
+// malformed.
+std::int64_t CountRecords(DirectoryCursor in, std::int64_t limit) {
+  std::int64_t count = 0;
+  LibRec scratch;
+  for (; !in.AtEnd() && count <= limit; ++count) {
+    ReadRecord(in, false, scratch);
+    if (!in.ok()) return -1;
+  }
+  return count;
+}
+
 }  // namespace
 
 bool EntryFitsData(const LibRec& e, std::int64_t dataEnd) {
@@ -103,22 +137,16 @@ bool EntryFitsData(const LibRec& e, std::int64_t dataEnd) {
 }
 
 bool ParsePackageDirectory(std::string_view bytes, bool reloadForm, const DirectoryParseHooks& hooks,
-                           PackageHeader& header, std::vector<LibRec>& entries) {
+                           std::int64_t maxRecords, PackageHeader& header, std::vector<LibRec>& entries) {
   entries.clear();
   DirectoryCursor in(bytes);
   if (!ReadHeader(in, reloadForm, hooks, header)) return false;
+  const std::int64_t count = CountRecords(in, maxRecords);
+  if (count < 0 || count > maxRecords) return false;
+  entries.reserve(static_cast<std::size_t>(count));
   while (!in.AtEnd()) {
     LibRec e;
-    e.Name = in.String();
-    e.Kind = in.Byte();
-    e.UnpackedSize = in.Int32();
-    e.Offset = in.Int32();
-    e.StoredSize = in.Int32();
-    if (e.Kind == kind::kPicture) {
-      e.Width = in.Int32();
-      e.Height = in.Int32();
-      e.HasAlpha = in.Byte() == 1;
-    }
+    ReadRecord(in, true, e);
     if (!in.ok()) return false;
     entries.push_back(std::move(e));
   }

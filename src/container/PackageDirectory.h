@@ -19,9 +19,10 @@ struct DirectoryParseHooks {
 
 // `reloadForm`: a ".pkg" file loaded by an in-place reload, whose header ends
 // after the debug fields. `entries` receives the records in list order: the
-// record read last first. False when the bytes are malformed.
+// record read last first. False when the bytes are malformed or hold more
+// than `maxRecords` records (then nothing was allocated for them).
 bool ParsePackageDirectory(std::string_view bytes, bool reloadForm, const DirectoryParseHooks& hooks,
-                           PackageHeader& header, std::vector<LibRec>& entries);
+                           std::int64_t maxRecords, PackageHeader& header, std::vector<LibRec>& entries);
 
 // Checks a record's offsets and sizes against the entry data that ends at
 // `dataEnd` (the directory-size field).

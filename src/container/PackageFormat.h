@@ -21,4 +21,10 @@ inline std::int64_t MaxInflatedSize(std::int64_t compressed) {
   return compressed * kMaxInflateRatio + kInflateSlack;
 }
 
+// Every record stands for a file packed into this one, so a directory that
+// claims more records than the whole file has bytes is deflate amplification
+// (a few bytes repeating one record), not a package: refuse it before
+// allocating a single record.
+inline std::int64_t MaxDirectoryRecords(std::int64_t fileSize) { return fileSize; }
+
 }  // namespace orv::packfmt

@@ -106,7 +106,7 @@ TEST_F(PackageTool, VerifyNamesDamagedEntries) {
   WriteFile(dir_ / "v.exe", bytes);
   r = RunCommand(Tool() + " verify " + Q(dir_ / "v.exe"));
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.output.find("bad entry 'big.txt'"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("bad entry \"big.txt\""), std::string::npos) << r.output;
   EXPECT_EQ(r.output.find("RUNTIME.PUB"), std::string::npos) << r.output;
 }
 

@@ -1,4 +1,6 @@
-// libFuzzer target: arbitrary bytes as a package file, opened and delivered.
+// libFuzzer target: arbitrary bytes as a package file, or as the recipe of
+// one whose small deflated directory repeats a record many times; opened and
+// delivered.
 #include <cstdlib>
 
 #include "PackageFuzzInput.h"

@@ -2,22 +2,37 @@
 // One fuzz input through the package reader: open it as a file, then deliver
 // every entry the ways the player does. Shared by the libFuzzer target and
 // the test that replays the kept inputs.
+//
+// An input that begins with kRepeatMagic is no file itself but the recipe of
+// one whose few deflated bytes unfold into a directory of many records:
+//   "DIR*" flags:u8 count:u24 headLength:u8 head[headLength] record[...]
+// The directory is the head and then the record `count` times, deflated
+// behind a one-byte player; flags bit 0 picks the ".pkg" reload form.
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/PathNames.h"
 #include "container/EntryStream.h"
 #include "container/Package.h"
+#include "container/PackageBytes.h"
+#include "container/PackageFormat.h"
 
 namespace orv::fuzz {
 
+inline constexpr std::string_view kRepeatMagic = "DIR*";
+// Enough for many more records than any input's file has bytes, small
+// enough to deflate thousands of times a minute.
+inline constexpr std::size_t kMaxRepeatedDirectory = 4 << 20;
+
 // False when the reader broke one of its own promises (a crash is the other
-// way to fail). The first byte's low bit picks the ".pkg" reload form.
-inline bool DeliverPackageInput(const std::uint8_t* data, std::size_t size) {
+// way to fail).
+inline bool DeliverPackageFile(const std::uint8_t* data, std::size_t size, bool reloadForm) {
   const int fd = ::memfd_create("package", MFD_CLOEXEC);
   if (fd < 0) return true;
   std::size_t written = 0;
@@ -29,12 +44,12 @@ inline bool DeliverPackageInput(const std::uint8_t* data, std::size_t size) {
     }
     written += static_cast<std::size_t>(n);
   }
-  const bool reloadForm = size > 0 && (data[0] & 1) != 0;
   Package package;
   const int code = package.OpenPackageDescriptor(fd, reloadForm ? "input.pkg" : "input.exe", true);
   if (code != pkg::kOpened) return code == pkg::kOpenFailed && package.Entries().empty();
 
-  bool kept = true;
+  bool kept = static_cast<std::int64_t>(package.Entries().size()) <=
+              packfmt::MaxDirectoryRecords(static_cast<std::int64_t>(size));
   int delivered = 0;
   for (const LibRec& entry : package.Entries()) {
     if (++delivered > 64) break;
@@ -66,6 +81,32 @@ inline bool DeliverPackageInput(const std::uint8_t* data, std::size_t size) {
     kept = false;
   package.ClosePackage(false);
   return kept;
+}
+
+// Builds the file a kRepeatMagic recipe describes; false when `recipe` is
+// too short to be one.
+inline bool RepeatedDirectoryFile(std::string_view recipe, std::string& file, bool& reloadForm) {
+  constexpr std::size_t kFixed = kRepeatMagic.size() + 5;
+  if (recipe.size() < kFixed || !recipe.starts_with(kRepeatMagic)) return false;
+  const auto byte = [&](std::size_t at) { return static_cast<std::uint8_t>(recipe[kRepeatMagic.size() + at]); };
+  reloadForm = (byte(0) & 1) != 0;
+  std::size_t count = byte(1) | (byte(2) << 8) | (static_cast<std::size_t>(byte(3)) << 16);
+  const std::string_view rest = recipe.substr(kFixed);
+  const std::string_view head = rest.substr(0, std::min<std::size_t>(byte(4), rest.size()));
+  const std::string_view record = rest.substr(head.size());
+  if (!record.empty()) count = std::min(count, (kMaxRepeatedDirectory - head.size()) / record.size());
+  file = test::RepeatedRecordsPackage("P", head, record, count);
+  return true;
+}
+
+// The first byte's low bit picks the ".pkg" reload form of a plain file.
+inline bool DeliverPackageInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  std::string file;
+  bool reloadForm = false;
+  if (RepeatedDirectoryFile(input, file, reloadForm))
+    return DeliverPackageFile(reinterpret_cast<const std::uint8_t*>(file.data()), file.size(), reloadForm);
+  return DeliverPackageFile(data, size, size > 0 && (data[0] & 1) != 0);
 }
 
 }  // namespace orv::fuzz

@@ -2,12 +2,12 @@
 // entry under a folder with names that cannot leave it.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <set>
 
 #include "PackCommands.h"
 #include "ToolSupport.h"
 #include "base/Ansi.h"
+#include "base/ReplacingFile.h"
 
 namespace orv::packtool {
 namespace {
@@ -35,11 +35,8 @@ std::string SafeRelativePath(std::string_view ansiName) {
   return out.empty() ? std::string("unnamed") : AnsiToUtf8(out);
 }
 
-bool WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out.flush());
-}
+// A file that cannot be written whole keeps what it held.
+bool WriteBytes(const fs::path& path, const std::string& bytes) { return ReplaceFileContent(path.string(), bytes) == 0; }
 
 int ExtractAll(const std::string& file, const std::string& folder) {
   Package package;
@@ -56,8 +53,7 @@ int ExtractAll(const std::string& file, const std::string& folder) {
     std::error_code ec;
     fs::create_directories(target.parent_path(), ec);
     if (package.LoadEntryToMemory(e, bytes) != pkg::kLoaded || !WriteBytes(target, bytes)) {
-      std::fprintf(stderr, "orvalis-pack: cannot extract '%s' to '%s'\n", AnsiToUtf8(e.Name).c_str(),
-                   target.c_str());
+      std::fprintf(stderr, "orvalis-pack: cannot extract %s to '%s'\n", ShownText(e.Name).c_str(), target.c_str());
       ++failures;
     }
   }

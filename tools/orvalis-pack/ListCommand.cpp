@@ -4,13 +4,9 @@
 
 #include "PackCommands.h"
 #include "ToolSupport.h"
-#include "base/Ansi.h"
 
 namespace orv::packtool {
 namespace {
-
-std::string Text(std::string_view ansi) { return JsonQuote(AnsiToUtf8(ansi)); }
-std::string Quoted(std::string_view ansi) { return "\"" + AnsiToUtf8(ansi) + "\""; }
 
 void PrintJson(const Package& p) {
   const PackageHeader& h = p.Header();
@@ -19,8 +15,8 @@ void PrintJson(const Package& p) {
   out += ",\"debug\":" + std::to_string(h.Debug);
   out += ",\"start_page\":" + (h.HasStartPage ? std::to_string(h.StartPage) : std::string("null"));
   out += ",\"debug_strings\":";
-  out += h.TestRun() ? "[" + Text(h.DebuggerFolder) + "," + Text(h.ProjectFolder) + "," + Text(h.DebugExtra) + "," +
-                           Text(h.IconFile) + "]"
+  out += h.TestRun() ? "[" + ShownText(h.DebuggerFolder) + "," + ShownText(h.ProjectFolder) + "," +
+                           ShownText(h.DebugExtra) + "," + ShownText(h.IconFile) + "]"
                      : std::string("null");
   out += ",\"run_mode\":" + std::to_string(h.RunMode);
   out += std::string(",\"single_instance\":") + (h.IsSingleInstance() ? "true" : "false");
@@ -29,14 +25,14 @@ void PrintJson(const Package& p) {
                                       ",\"height\":" + std::to_string(h.DisplayHeight) +
                                       ",\"bpp\":" + std::to_string(h.DisplayBitsPerPixel) + "}"
                                 : std::string("null");
-  out += ",\"splash\":" + Text(h.Splash);
-  out += ",\"preview\":" + Text(h.Preview);
+  out += ",\"splash\":" + ShownText(h.Splash);
+  out += ",\"preview\":" + ShownText(h.Preview);
   out += ",\"entries\":[";
   bool first = true;
   for (const LibRec& e : p.Entries()) {
     if (!first) out += ",";
     first = false;
-    out += "{\"name\":" + Text(e.Name) + ",\"kind\":" + std::to_string(e.Kind) +
+    out += "{\"name\":" + ShownText(e.Name) + ",\"kind\":" + std::to_string(e.Kind) +
            ",\"unpacked_size\":" + std::to_string(e.UnpackedSize) + ",\"offset\":" + std::to_string(e.Offset) +
            ",\"stored_size\":" + std::to_string(e.StoredSize) + ",\"width\":" + std::to_string(e.Width) +
            ",\"height\":" + std::to_string(e.Height) + ",\"alpha\":" + (e.HasAlpha ? "true" : "false") + "}";
@@ -51,16 +47,16 @@ void PrintTable(const Package& p) {
   if (h.HasStartPage) std::printf(" from page %d", h.StartPage);
   std::printf(", run mode %d%s\n", h.RunMode, h.ReloadForm ? " (reload form)" : "");
   if (h.TestRun())
-    std::printf("debugger folder %s, project folder %s, icon %s\n", Quoted(h.DebuggerFolder).c_str(),
-                Quoted(h.ProjectFolder).c_str(), Quoted(h.IconFile).c_str());
+    std::printf("debugger folder %s, project folder %s, icon %s\n", ShownText(h.DebuggerFolder).c_str(),
+                ShownText(h.ProjectFolder).c_str(), ShownText(h.IconFile).c_str());
   if (!h.ReloadForm) {
     std::printf("single instance %s, display ", h.IsSingleInstance() ? "yes" : "no");
     if (h.WantsDisplayChange())
       std::printf("%dx%dx%d", h.DisplayWidth, h.DisplayHeight, h.DisplayBitsPerPixel);
     else
       std::printf("unchanged");
-    std::printf(", splash %s", Quoted(h.Splash).c_str());
-    if (h.RunMode == runmode::kScreenSaver) std::printf(", preview %s", Quoted(h.Preview).c_str());
+    std::printf(", splash %s", ShownText(h.Splash).c_str());
+    if (h.RunMode == runmode::kScreenSaver) std::printf(", preview %s", ShownText(h.Preview).c_str());
     std::printf("\n");
   }
   std::printf("%zu entries\n%4s %10s %10s %10s %11s  %s\n", p.Entries().size(), "kind", "unpacked", "offset",
@@ -70,7 +66,7 @@ void PrintTable(const Package& p) {
     if (e.Kind == kind::kPicture)
       picture = std::to_string(e.Width) + "x" + std::to_string(e.Height) + (e.HasAlpha ? "a" : "");
     std::printf("%4d %10d %10d %10d %11s  %s\n", e.Kind, e.UnpackedSize, e.Offset, e.StoredSize, picture.c_str(),
-                AnsiToUtf8(e.Name).c_str());
+                ShownText(e.Name).c_str());
   }
 }
 
@@ -83,7 +79,8 @@ void HelpList() {
       "last first, as lookups meet them). --json prints one object with builder,\n"
       "debug, start_page, debug_strings, run_mode, single_instance, display,\n"
       "splash, preview and entries [{name, kind, unpacked_size, offset,\n"
-      "stored_size, width, height, alpha}]. Texts are shown in UTF-8.");
+      "stored_size, width, height, alpha}]. Both show every name and text in UTF-8\n"
+      "as a JSON string, with control characters such as NUL escaped.");
 }
 
 int RunList(const Args& args) {

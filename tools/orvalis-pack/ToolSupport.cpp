@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "base/Ansi.h"
+
 namespace orv::packtool {
 
 int Fail(const std::string& message) {
@@ -44,5 +46,7 @@ std::string JsonQuote(std::string_view utf8) {
   out.push_back('"');
   return out;
 }
+
+std::string ShownText(std::string_view ansi) { return JsonQuote(AnsiToUtf8(ansi)); }
 
 }  // namespace orv::packtool

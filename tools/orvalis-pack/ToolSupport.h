@@ -19,5 +19,9 @@ bool IsHelpOption(std::string_view word);
 std::string OpenForTool(Package& package, const std::string& path);
 // JSON string literal of UTF-8 text.
 std::string JsonQuote(std::string_view utf8);
+// A stored text (Windows-1252) as every output of the tool shows it: the
+// JSON literal of its UTF-8, so a NUL cannot cut it short nor a line break
+// split a line.
+std::string ShownText(std::string_view ansi);
 
 }  // namespace orv::packtool

@@ -3,7 +3,6 @@
 
 #include "PackCommands.h"
 #include "ToolSupport.h"
-#include "base/Ansi.h"
 
 namespace orv::packtool {
 
@@ -22,7 +21,7 @@ int RunVerify(const Args& args) {
   int bad = 0;
   for (const LibRec& e : package.Entries()) {
     if (package.CopyEntry(e, [](const char*, std::size_t) { return true; })) continue;
-    std::fprintf(stderr, "orvalis-pack: bad entry '%s'\n", AnsiToUtf8(e.Name).c_str());
+    std::fprintf(stderr, "orvalis-pack: bad entry %s\n", ShownText(e.Name).c_str());
     ++bad;
   }
   if (bad > 0) {
