@@ -58,21 +58,19 @@ bool PreparesOwnParameters(int id) {
 
 }  // namespace
 
-TActionEval::TActionEval(TScriptEngine& engine, std::shared_ptr<const TCompiledScript> script,
+TActionEval::TActionEval(TScriptEngine& engine, TEngineRuns& runs, std::shared_ptr<const TCompiledScript> script,
                          std::uint8_t options, std::uint8_t source, int objectType, std::string_view sourceName)
     : engine_(engine),
-      vars_(engine.vars_),
+      vars_(engine.Vars()),
       script_(std::move(script)),
       options_(options),
       source_(source),
-      sourceName_(sourceName) {
-  ++engine_.alive_;
-  serial_ = ++engine_.live_;
-  generation_ = engine_.generation_;
+      sourceName_(sourceName),
+      run_(runs) {
   if (TEngineDebugger* debugger = engine_.Debugger()) {
-    if (serial_ == 1) debugger->ReportLine(serial_, {}, dlNewRun);
+    if (Serial() == 1) debugger->ReportLine(Serial(), {}, dlNewRun);
     if (!AnsiStartsWithText(script_->Text(), "DebugOff"))
-      debugger->ReportScriptStart(serial_, sourceName_, objectType, source_);
+      debugger->ReportScriptStart(Serial(), sourceName_, objectType, source_);
   }
   if (source_ >= 1 && source_ <= 26 && sourceName_ != vars_.Self()) {
     savedSelf_ = vars_.Self();
@@ -84,24 +82,13 @@ TActionEval::TActionEval(TScriptEngine& engine, std::shared_ptr<const TCompiledS
 }
 
 TActionEval::~TActionEval() {
-  // A run left over from before an engine reset no longer counts.
-  if (generation_ == engine_.generation_) {
-    engine_.exclusive_ = std::max(0, engine_.exclusive_ - exclusiveAdded_);
-    --engine_.live_;
-  }
-  --engine_.alive_;
   vars_.LeaveLocalScope(std::move(savedLocals_));
   // The outer script (a click script waiting in Delay while a timer's script
   // ran) still sees its own object.
   if (recordedSelf_) vars_.SetSelf(savedSelf_);
 }
 
-TScriptHost& TActionEval::Host() { return engine_.host_; }
-
-void TActionEval::AddExclusive() {
-  ++exclusiveAdded_;
-  ++engine_.exclusive_;
-}
+TScriptHost& TActionEval::Host() { return engine_.Host(); }
 
 const std::string& TActionEval::Param(int n) const {
   return n >= 1 && n <= paramCount_ ? params_[static_cast<std::size_t>(n - 1)] : kEmptyText;
@@ -159,7 +146,7 @@ int TActionEval::FindBlockStart(std::string_view name, std::string_view otherNam
 
 void TActionEval::ReportLine(int code) {
   if (DebugOffCount != 0) return;
-  if (TEngineDebugger* debugger = engine_.Debugger()) debugger->ReportLine(serial_, lineText_, code);
+  if (TEngineDebugger* debugger = engine_.Debugger()) debugger->ReportLine(Serial(), lineText_, code);
 }
 
 void TActionEval::ActionError(int code, std::string_view data) {
@@ -173,15 +160,16 @@ void TActionEval::ActionError(int code, std::string_view data) {
       throw;
     }
     vars_.SetSilent(false);
-    engine_.host_.SuspendPages(true);
+    TScriptHost& host = engine_.Host();
+    host.SuspendPages(true);
     const int answer =
         debugger->ReportDebugError(script_->Text(), text, sourceName_, false, LineIndex, source_);
-    engine_.host_.SuspendPages(false);
+    host.SuspendPages(false);
     if (answer == daStop) {
       stopCode_ = code;
     } else if (answer == daEndPublication) {
-      engine_.closing_ = true;
-      engine_.host_.CloseRequested(source_ != 53);
+      engine_.SetClosing(true);
+      host.CloseRequested(source_ != 53);
     }
     return;
   }
@@ -196,12 +184,15 @@ bool TActionEval::Restricted(const ActionGroupRec& group, int id) const {
 }
 
 void TActionEval::RunLines() {
-  TScriptHost& host = engine_.host_;
+  TScriptHost& host = engine_.Host();
+  const TScriptEngine::LineTracer& tracer = engine_.Tracer();
+  const TEngineRuns& runs = engine_.Runs();
+  const int generation = run_.Generation();
   const int count = script_->LineCount();
   while (true) {
     host.RestartIdleTimer();
     if (started_) {
-      if (engine_.exclusive_ == 0)
+      if (runs.Exclusive() == 0)
         host.ServeUserInterface();
       else
         host.ServeCloseRequest();
@@ -217,9 +208,9 @@ void TActionEval::RunLines() {
       LineIndex = SkipAfterNext > INT_MAX - LineIndex ? INT_MAX : LineIndex + SkipAfterNext;
       SkipAfterNext = 0;
     }
-    if (engine_.tracer_ && SkipState == ssExecuting && line_->Kind >= LineKind::lkElse &&
+    if (tracer && SkipState == ssExecuting && line_->Kind >= LineKind::lkElse &&
         line_->Kind != LineKind::lkDebugOff && line_->Kind != LineKind::lkDebugOn)
-      engine_.tracer_(*this);
+      tracer(*this);
     switch (line_->Kind) {
       case LineKind::lkEmpty: break;
       case LineKind::lkComment:
@@ -234,12 +225,32 @@ void TActionEval::RunLines() {
     }
     if (line_->Kind != LineKind::lkEmpty && DebugOffCount == 0)
       if (TEngineDebugger* debugger = engine_.Debugger()) debugger->ReportLineComplete(*this);
-    if (LineIndex > count || ReturnRequested || stopCode_ != 0 || engine_.closing_ ||
-        generation_ != engine_.generation_)
+    if (LineIndex > count || ReturnRequested || stopCode_ != 0 || engine_.Closing() ||
+        runs.Generation() != generation)
       break;
   }
   line_ = nullptr;
   lineText_ = {};
+}
+
+// Lines passed over do nothing but deepen or end the skip, so the lines up to
+// the one that ends it are stepped over at once: a block skipped again on
+// every turn of a loop around it costs one step, not its length. Each line
+// is still visited where something watches it: an attached debugger sees
+// every line passed over, and a word not registered raises its error.
+void TActionEval::BeginSkip(std::uint8_t state) {
+  SkipState = state;
+  if (!line_) return;
+  const ScriptLineRec& start = *line_;
+  const int count = script_->LineCount();
+  if (start.SkipStart != SkipState || SkipAfterNext != 0 || LineIndex < 1 || LineIndex > count ||
+      &script_->Line(LineIndex) != line_ || engine_.Debugger())
+    return;
+  const int end = start.SkipEnd != 0 ? start.SkipEnd : count + 1;
+  const ScriptLineRec& last = script_->Line(end - 1);
+  if (last.UnknownUpTo != start.UnknownUpTo) return;
+  DebugOffCount += last.DebugOffLevel - start.DebugOffLevel;
+  LineIndex = end - 1;
 }
 
 void TActionEval::HandleCommandLine() {
@@ -254,7 +265,7 @@ void TActionEval::HandleCommandLine() {
   const bool builtIn = rec.Group->Kind == agkBuiltIn;
   const int id = rec.Action->Id;
   if (SkipState != ssExecuting) {
-    if (builtIn) CountSkippedOpener(*this, id);
+    CountSkippedOpener(*this, rec);
     ReportLine(dlPassed);
     return;
   }
@@ -274,7 +285,7 @@ void TActionEval::HandleCommandLine() {
   paramCount_ = rec.ParamCount;
   if (!builtIn) {
     for (int n = 1; n <= paramCount_; ++n) PrepareParam(n, rec.Action->ParamTypes[static_cast<std::size_t>(n - 1)]);
-    engine_.host_.ExecutePluginCommand(*this);
+    engine_.Host().ExecutePluginCommand(*this);
     return;
   }
   Dispatch(id);
@@ -287,7 +298,7 @@ void TActionEval::Dispatch(int id) {
     const auto& types = currentAction_->ParamTypes;
     for (int n = 1; n <= paramCount_; ++n) PrepareParam(n, types[static_cast<std::size_t>(n - 1)]);
     if (IsPageChangeId(id)) {
-      if (engine_.host_.SinglePageTestRun()) {
+      if (engine_.Host().SinglePageTestRun()) {
         ActionError(ae::kSinglePageTest);
         return;
       }
@@ -297,7 +308,7 @@ void TActionEval::Dispatch(int id) {
       }
     }
   }
-  if (const CommandBody body = engine_.commands_.Body(id))
+  if (const CommandBody body = engine_.Commands().Body(id))
     body(*this);
   else
     vars_.SetLastError(Message(msg::kNotOnThisPlatform));

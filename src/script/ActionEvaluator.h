@@ -12,6 +12,7 @@
 
 #include "script/ActionManager.h"
 #include "script/CompiledScript.h"
+#include "script/EngineRuns.h"
 #include "script/Vars.h"
 
 namespace orv {
@@ -26,21 +27,12 @@ enum : std::uint8_t {
   eoRunNow = 4         // exclusive: nothing is served between lines
 };
 
-// Skip states of the block structure.
-enum : std::uint8_t {
-  ssExecuting = 0,
-  ssIfFalse = 1,   // the part of an If whose condition was false
-  ssElsePart = 2,  // the Else part of an If whose condition was true
-  ssWhileBody = 3,
-  ssLoopBody = 4
-};
-
 class TActionEval {
  public:
   TActionEval(const TActionEval&) = delete;
   TActionEval& operator=(const TActionEval&) = delete;
-  // Gives back the caller's local store and "[Self]" and the engine
-  // counters; runs also when a command body throws.
+  // Gives back the caller's local store and "[Self]" (and, through the run
+  // guard, the engine's counters); runs also when a command body throws.
   ~TActionEval();
 
   // --- For command bodies ----------------------------------------------
@@ -62,8 +54,8 @@ class TActionEval {
   std::uint8_t Options() const { return options_; }
   std::uint8_t Source() const { return source_; }
   const std::string& SourceName() const { return sourceName_; }
-  int Serial() const { return serial_; }
-  int Generation() const { return generation_; }
+  int Serial() const { return run_.Serial(); }
+  int Generation() const { return run_.Generation(); }
   int StopCode() const { return stopCode_; }
   void SetStopCode(int code) { stopCode_ = code; }
   const TCompiledScript& Script() const { return *script_; }
@@ -74,8 +66,8 @@ class TActionEval {
   const ActionGroupRec* CurrentGroup() const { return currentGroup_; }
   const ActionRec* CurrentAction() const { return currentAction_; }
   // Adds one to this run's share of the engine's exclusive counter.
-  void AddExclusive();
-  int ExclusiveAdded() const { return exclusiveAdded_; }
+  void AddExclusive() { run_.AddExclusive(); }
+  int ExclusiveAdded() const { return run_.ExclusiveAdded(); }
 
   // Raises an action error: "[LastError]" gets the command word, CR, CR and
   // the error's text, and the run stops (an attached debugger may decide
@@ -97,6 +89,10 @@ class TActionEval {
   int LoopDepth = 0;
   bool LoopContinue = false;
 
+  // Enters a skip state from executing, on the line being handled (which
+  // must begin that kind of skip); the lines passed over may be stepped
+  // over at once.
+  void BeginSkip(std::uint8_t state);
   // Moves LineIndex so that the first line equal to the label (":" added
   // when missing, case ignored) runs next; false when there is none.
   bool FindLabel(std::string_view label);
@@ -108,8 +104,8 @@ class TActionEval {
 
  private:
   friend class TScriptEngine;
-  TActionEval(TScriptEngine& engine, std::shared_ptr<const TCompiledScript> script, std::uint8_t options,
-              std::uint8_t source, int objectType, std::string_view sourceName);
+  TActionEval(TScriptEngine& engine, TEngineRuns& runs, std::shared_ptr<const TCompiledScript> script,
+              std::uint8_t options, std::uint8_t source, int objectType, std::string_view sourceName);
 
   // PrepareParameter for a text whose "[" was looked for already (the
   // compiled line knows it of every parameter).
@@ -127,10 +123,8 @@ class TActionEval {
   std::uint8_t options_;
   std::uint8_t source_;
   std::string sourceName_;
-  int serial_ = 0;
-  int generation_ = 0;
+  TEngineRuns::TRunGuard run_;
   int stopCode_ = 0;
-  int exclusiveAdded_ = 0;
   bool started_ = false;
   bool recordedSelf_ = false;
   std::string savedSelf_;

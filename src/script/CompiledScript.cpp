@@ -1,7 +1,40 @@
 #include "script/CompiledScript.h"
 
+#include "script/CommandIds.h"
+
 namespace orv {
 namespace {
+
+// The block a built-in command opens and the skip it begins.
+void ClassifyBlockCommand(ScriptLineRec& rec) {
+  if (!rec.Action || rec.Group->Kind != agkBuiltIn) return;
+  switch (rec.Action->Id) {
+    case cmd::kIf: case cmd::kIfEx: rec.Opens = boIf; rec.SkipStart = ssIfFalse; return;
+    case cmd::kWhile: case cmd::kWhileEx: rec.Opens = boWhile; rec.SkipStart = ssWhileBody; return;
+    case cmd::kExitWhile: rec.SkipStart = ssWhileBody; return;
+    case cmd::kLoop: rec.Opens = boLoop; rec.SkipStart = ssLoopBody; return;
+    case cmd::kExitLoop: rec.SkipStart = ssLoopBody; return;
+    default: return;
+  }
+}
+
+std::uint8_t BlockOfSkip(std::uint8_t state) {
+  switch (state) {
+    case ssIfFalse: case ssElsePart: return boIf;
+    case ssWhileBody: return boWhile;
+    case ssLoopBody: return boLoop;
+    default: return boNone;
+  }
+}
+
+std::uint8_t BlockOfCloser(LineKind kind) {
+  switch (kind) {
+    case LineKind::lkEndIf: return boIf;
+    case LineKind::lkEndWhile: return boWhile;
+    case LineKind::lkEndLoop: return boLoop;
+    default: return boNone;
+  }
+}
 
 // Block openers and closers are recognised by command word, as the backward
 // search of the evaluator does ("ENDWHILEEX" closes as well as "ENDWHILE").
@@ -54,8 +87,10 @@ TCompiledScript::TCompiledScript(std::string text, const TActionRegistry& regist
       if (IsPlainNumber(param, '.')) rec.PlainNumberMask |= static_cast<std::uint16_t>(1u << p);
     }
     rec.CountOk = rec.Action && CheckParameterCount(*rec.Group, *rec.Action, split.Count);
+    ClassifyBlockCommand(rec);
   }
   LinkBlocks();
+  LinkSkipEnds();
 }
 
 // Equivalent to searching backwards from each line with a depth counter: a
@@ -71,6 +106,49 @@ void TCompiledScript::LinkBlocks() {
         open.push_back(static_cast<int>(i + 1));
       else if (IsCloserOf(word, family) && !open.empty())
         open.pop_back();
+    }
+  }
+}
+
+// A skip that begins after line n ends at the first closer of its kind that
+// takes the nesting height of that kind below the height after line n (or,
+// for ssIfFalse, at an "ELSE" at that height): the same line the evaluator
+// reaches by counting depth while it passes lines over.
+void TCompiledScript::LinkSkipEnds() {
+  struct Pending {
+    int Height;
+    int Line;  // 1-based
+  };
+  int height[4] = {};
+  std::vector<Pending> pending[4];
+  int unknown = 0;
+  int debugOff = 0;
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    ScriptLineRec& rec = lines_[i];
+    const int line = static_cast<int>(i + 1);
+    if (rec.Kind == LineKind::lkCommand && !rec.Action) ++unknown;
+    if (rec.Kind == LineKind::lkDebugOff) ++debugOff;
+    if (rec.Kind == LineKind::lkDebugOn) --debugOff;
+    rec.UnknownUpTo = unknown;
+    rec.DebugOffLevel = debugOff;
+    if (rec.Kind == LineKind::lkElse) rec.SkipStart = ssElsePart;
+    if (rec.Opens != boNone) ++height[rec.Opens];
+    if (rec.Kind == LineKind::lkElse) {
+      std::vector<Pending>& open = pending[boIf];
+      if (!open.empty() && open.back().Height == height[boIf] && Line(open.back().Line).SkipStart == ssIfFalse) {
+        lines_[static_cast<std::size_t>(open.back().Line - 1)].SkipEnd = line;
+        open.pop_back();
+      }
+    }
+    if (const std::uint8_t skipped = BlockOfSkip(rec.SkipStart); skipped != boNone)
+      pending[skipped].push_back({height[skipped], line});
+    if (const std::uint8_t closed = BlockOfCloser(rec.Kind); closed != boNone) {
+      std::vector<Pending>& open = pending[closed];
+      while (!open.empty() && open.back().Height == height[closed]) {
+        lines_[static_cast<std::size_t>(open.back().Line - 1)].SkipEnd = line;
+        open.pop_back();
+      }
+      --height[closed];
     }
   }
 }

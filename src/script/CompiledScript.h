@@ -16,8 +16,32 @@
 
 namespace orv {
 
+// Skip states of the block structure.
+enum : std::uint8_t {
+  ssExecuting = 0,
+  ssIfFalse = 1,   // the part of an If whose condition was false
+  ssElsePart = 2,  // the Else part of an If whose condition was true
+  ssWhileBody = 3,
+  ssLoopBody = 4
+};
+
+// Kinds of block a built-in command line opens.
+enum : std::uint8_t { boNone = 0, boIf = 1, boWhile = 2, boLoop = 3 };
+
+// The fields are ordered so that the small ones fill the gaps between the
+// large ones: the record stays at 256 bytes, which the evaluator indexes on
+// every line.
 struct ScriptLineRec {
   LineKind Kind = LineKind::lkEmpty;
+  // Built-in If/IfEx, While/WhileEx and Loop lines: the kind of block they
+  // open, which deepens a skip of that kind.
+  std::uint8_t Opens = boNone;
+  // The skip state this line begins when it skips (If and IfEx ssIfFalse,
+  // "ELSE" ssElsePart, While, WhileEx and ExitWhile ssWhileBody, Loop and
+  // ExitLoop ssLoopBody), and the line that ends that skip: the "ELSE" or
+  // closer met at depth 0, 0 when the block is never closed.
+  std::uint8_t SkipStart = ssExecuting;
+  int SkipEnd = 0;
   std::string_view Text;         // the line with leading blanks removed
   std::string CommandWordUpper;  // empty for empty lines
   // Command lines: the command found for the word (nullptr when the word is
@@ -28,6 +52,10 @@ struct ScriptLineRec {
   std::uint8_t ParamCount = 0;
   bool QuotesOk = true;  // false: a quote is left open (action error -1)
   bool CountOk = true;   // CheckParameterCount passed (else action error -2)
+  // Counts over lines 1 to this one, so that a range of lines can be judged
+  // at once: command lines whose word is not registered, and "DEBUGOFF"
+  // lines less "DEBUGON" lines.
+  int UnknownUpTo = 0;
   std::array<std::string_view, kMaxParams> Params{};
   std::uint16_t ReferenceMask = 0;    // bit i: parameter i+1 contains "["
   std::uint16_t PlainNumberMask = 0;  // bit i: parameter i+1 is a plain number
@@ -36,10 +64,12 @@ struct ScriptLineRec {
   // for "ENDWHILE"/`ExitWhile` ("WHILE"/"WHILEEX") and "ENDLOOP"/`ExitLoop`.
   int WhileOpener = 0;
   int LoopOpener = 0;
+  int DebugOffLevel = 0;
 
   bool HasReference(int param) const { return (ReferenceMask >> (param - 1)) & 1u; }
   bool IsPlainNumberWithDot(int param) const { return (PlainNumberMask >> (param - 1)) & 1u; }
 };
+static_assert(sizeof(ScriptLineRec) <= 256, "keep the small fields in the gaps");
 
 class TCompiledScript {
  public:
@@ -60,6 +90,7 @@ class TCompiledScript {
 
  private:
   void LinkBlocks();
+  void LinkSkipEnds();
 
   std::string text_;
   std::vector<ScriptLineRec> lines_;

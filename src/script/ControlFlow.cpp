@@ -22,7 +22,7 @@ void HandleBlockKeyword(TActionEval& eval, LineKind keyword) {
   switch (keyword) {
     case LineKind::lkElse:
       if (state == ssExecuting) {
-        eval.SkipState = ssElsePart;
+        eval.BeginSkip(ssElsePart);
         report(dlPassed);
       } else if (state == ssIfFalse) {
         if (eval.IfDepth > 0) {
@@ -80,17 +80,17 @@ void HandleBlockKeyword(TActionEval& eval, LineKind keyword) {
   }
 }
 
-void CountSkippedOpener(TActionEval& eval, int id) {
+void CountSkippedOpener(TActionEval& eval, const ScriptLineRec& line) {
   switch (eval.SkipState) {
     case ssIfFalse:
     case ssElsePart:
-      if (id == cmd::kIf || id == cmd::kIfEx) ++eval.IfDepth;
+      if (line.Opens == boIf) ++eval.IfDepth;
       return;
     case ssWhileBody:
-      if (id == cmd::kWhile || id == cmd::kWhileEx) ++eval.WhileDepth;
+      if (line.Opens == boWhile) ++eval.WhileDepth;
       return;
     case ssLoopBody:
-      if (id == cmd::kLoop) ++eval.LoopDepth;
+      if (line.Opens == boLoop) ++eval.LoopDepth;
       return;
     default: return;
   }
@@ -110,23 +110,23 @@ bool Condition(TActionEval& eval) {
 }
 
 void IfBody(TActionEval& eval) {
-  if (!Condition(eval) && eval.StopCode() == 0) eval.SkipState = ssIfFalse;
+  if (!Condition(eval) && eval.StopCode() == 0) eval.BeginSkip(ssIfFalse);
 }
 
 void WhileBody(TActionEval& eval) {
-  if (!Condition(eval) && eval.StopCode() == 0) eval.SkipState = ssWhileBody;
+  if (!Condition(eval) && eval.StopCode() == 0) eval.BeginSkip(ssWhileBody);
 }
 
 void IfExBody(TActionEval& eval) {
   bool result = false;
   if (!EvaluateScriptCondition(eval, eval.RawParam(1), result)) return;
-  if (!result) eval.SkipState = ssIfFalse;
+  if (!result) eval.BeginSkip(ssIfFalse);
 }
 
 void WhileExBody(TActionEval& eval) {
   bool result = false;
   if (!EvaluateScriptCondition(eval, eval.RawParam(1), result)) return;
-  if (!result) eval.SkipState = ssWhileBody;
+  if (!result) eval.BeginSkip(ssWhileBody);
 }
 
 void LoopBody(TActionEval& eval) {
@@ -153,25 +153,25 @@ void LoopBody(TActionEval& eval) {
     if (value < to)
       vars.SetVar(variable, FormatWholeNumber(value + 1));
     else
-      eval.SkipState = ssLoopBody;
+      eval.BeginSkip(ssLoopBody);
   } else {
     if (to < value)
       vars.SetVar(variable, FormatWholeNumber(value - 1));
     else
-      eval.SkipState = ssLoopBody;
+      eval.BeginSkip(ssLoopBody);
   }
 }
 
 void ExitLoopBody(TActionEval& eval) {
   if (eval.FindBlockStart("LOOP", {}, false))
-    eval.SkipState = ssLoopBody;
+    eval.BeginSkip(ssLoopBody);
   else
     eval.ActionError(ae::kExitOutsideLoop);
 }
 
 void ExitWhileBody(TActionEval& eval) {
   if (eval.FindBlockStart("WHILE", "WHILEEX", false))
-    eval.SkipState = ssWhileBody;
+    eval.BeginSkip(ssWhileBody);
   else
     eval.ActionError(ae::kExitOutsideLoop);
 }

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "script/CommandDispatch.h"
-#include "script/ScriptLines.h"
+#include "script/CompiledScript.h"
 
 namespace orv {
 
@@ -14,10 +14,10 @@ class TActionEval;
 
 // One of lkElse, lkEndIf, lkEndWhile, lkEndLoop met in any skip state.
 void HandleBlockKeyword(TActionEval& eval, LineKind keyword);
-// A built-in command met while skipping: openers of the skipped kind of
-// block deepen the nesting so that their own closers are not taken for the
-// one being sought.
-void CountSkippedOpener(TActionEval& eval, int id);
+// A command line met while skipping: built-in openers of the skipped kind
+// of block deepen the nesting so that their own closers are not taken for
+// the one being sought.
+void CountSkippedOpener(TActionEval& eval, const ScriptLineRec& line);
 
 void RegisterControlFlowCommands(TCommandTable& table);
 

@@ -12,12 +12,12 @@ std::unique_ptr<TActionEval> TScriptEngine::CreateEvaluator(std::string_view scr
                                                             std::string_view sourceName) {
   // A subroutine calling itself without end, or events piling up on waiting
   // scripts, must not exhaust the stack.
-  if (alive_ >= kMaxNestedRuns) {
+  if (runs_.Depth() >= kMaxNestedRuns) {
     if (TActionEval* current = Current()) current->ActionError(ae::kTooDeep);
     return nullptr;
   }
   return std::unique_ptr<TActionEval>(
-      new TActionEval(*this, cache_.Get(script), options, source, objectType, sourceName));
+      new TActionEval(*this, runs_, cache_.Get(script), options, source, objectType, sourceName));
 }
 
 int TScriptEngine::Run(std::unique_ptr<TActionEval> eval) {
@@ -48,10 +48,8 @@ TScriptEngine::SubroutineResult TScriptEngine::GoSub(std::string_view label, std
 }
 
 void TScriptEngine::ResetEngine() {
-  ++generation_;
+  runs_.StartNewGeneration();
   closing_ = false;
-  live_ = 0;
-  exclusive_ = 0;
   cache_.Clear();
 }
 

@@ -14,6 +14,7 @@
 #include "script/CommandDispatch.h"
 #include "script/CompiledScript.h"
 #include "script/EngineDebugger.h"
+#include "script/EngineRuns.h"
 #include "script/ScriptHost.h"
 #include "script/Vars.h"
 
@@ -47,6 +48,7 @@ class TScriptEngine {
   // lines passed over while skipping); empty for none.
   using LineTracer = std::function<void(const TActionEval&)>;
   void SetLineTracer(LineTracer tracer) { tracer_ = std::move(tracer); }
+  const LineTracer& Tracer() const { return tracer_; }
 
   // --- Running -----------------------------------------------------------
   // nullptr when the nesting bound is reached (the innermost run then has
@@ -72,12 +74,13 @@ class TScriptEngine {
 
   // The innermost run in progress, or nullptr.
   TActionEval* Current() const { return running_.empty() ? nullptr : running_.back(); }
-  int NestedRuns() const { return alive_; }
+  int NestedRuns() const { return runs_.Depth(); }
 
   // --- Shared state -----------------------------------------------------
-  int EngineGeneration() const { return generation_; }
-  int LiveEvaluators() const { return live_; }
-  int ExclusiveCount() const { return exclusive_; }
+  const TEngineRuns& Runs() const { return runs_; }
+  int EngineGeneration() const { return runs_.Generation(); }
+  int LiveEvaluators() const { return runs_.Live(); }
+  int ExclusiveCount() const { return runs_.Exclusive(); }
   bool Closing() const { return closing_; }
   void SetClosing(bool closing) { closing_ = closing; }
   // A newly loaded publication: every run still on the stack stops at its
@@ -85,8 +88,6 @@ class TScriptEngine {
   void ResetEngine();
 
  private:
-  friend class TActionEval;
-
   TVars& vars_;
   TScriptHost& host_;
   const TActionRegistry& registry_;
@@ -96,10 +97,7 @@ class TScriptEngine {
   LineTracer tracer_;
   std::string subroutines_;
   std::vector<TActionEval*> running_;
-  int generation_ = 1;
-  int live_ = 0;   // evaluators of the current generation
-  int alive_ = 0;  // evaluators of every generation (the nesting depth)
-  int exclusive_ = 0;
+  TEngineRuns runs_;
   bool closing_ = false;
 };
 

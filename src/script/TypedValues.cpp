@@ -1,20 +1,18 @@
 #include "script/TypedValues.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 
 #include "base/Ansi.h"
 #include "base/Messages.h"
 #include "base/NumberText.h"
 #include "base/TruthWords.h"
+#include "script/NumberFormat.h"
 
 namespace orv {
 namespace {
 
 constexpr std::string_view kTypeNames[] = {"Undefined", "String", "Integer", "Currency",
                                            "Decimal",   "Boolean", "Date"};
-constexpr int kMaxDecimals = 18;
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -27,15 +25,7 @@ int DecimalsOf(std::string_view format) {
   int n = 0;
   const auto [ptr, ec] = std::from_chars(format.data(), format.data() + format.size(), n);
   if (ec != std::errc() || ptr != format.data() + format.size() || format.empty()) return 2;
-  return n < 0 ? 0 : (n > kMaxDecimals ? kMaxDecimals : n);
-}
-
-void AppendFixed(std::string& out, double value, int decimals, char decimalSymbol) {
-  char buf[400];
-  const int n = std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
-  if (n <= 0) return;
-  const std::size_t len = static_cast<std::size_t>(n) < sizeof buf ? static_cast<std::size_t>(n) : sizeof buf - 1;
-  for (std::size_t i = 0; i < len; ++i) out.push_back(buf[i] == '.' ? decimalSymbol : buf[i]);
+  return n < 0 ? 0 : (n > kMaxFixedDecimals ? kMaxFixedDecimals : n);
 }
 
 }  // namespace
@@ -94,8 +84,8 @@ std::string InitialTypedValue(std::uint8_t type, std::string_view format, const 
   std::string out;
   switch (type) {
     case vtInteger: out = "0"; break;
-    case vtCurrency: AppendFixed(out, 0, 2, ctx.DecimalSymbol); break;
-    case vtDecimal: AppendFixed(out, 0, DecimalsOf(format), ctx.DecimalSymbol); break;
+    case vtCurrency: AppendFormattedNumber(0, 2, ctx.DecimalSymbol, out); break;
+    case vtDecimal: AppendFormattedNumber(0, DecimalsOf(format), ctx.DecimalSymbol, out); break;
     case vtBoolean: out = "False"; break;
     default: break;
   }
@@ -111,7 +101,7 @@ int ConvertTypedValue(std::uint8_t type, std::string_view format, std::string_vi
         return 0;
       }
       const auto v = ReadInteger32(value);
-      if (!v) return 324;
+      if (!v) return msg::kInvalidInteger;
       char buf[16];
       const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, *v);
       (void)ec;
@@ -123,12 +113,13 @@ int ConvertTypedValue(std::uint8_t type, std::string_view format, std::string_vi
       const int decimals = type == vtCurrency ? 2 : DecimalsOf(format);
       const double v = value.empty() ? 0.0 : ReadNumberLenient(value, ctx.DecimalSymbol);
       out.clear();
-      AppendFixed(out, v, decimals, ctx.DecimalSymbol);
+      // Written as Math writes a result with as many decimals.
+      AppendFormattedNumber(v, decimals, ctx.DecimalSymbol, out);
       return 0;
     }
     case vtBoolean: {
       const auto b = ParseBoolean(value);
-      if (value.empty() || !b) return 327;
+      if (value.empty() || !b) return msg::kInvalidBoolean;
       out.assign(TruthText(*b));
       return 0;
     }
@@ -137,7 +128,7 @@ int ConvertTypedValue(std::uint8_t type, std::string_view format, std::string_vi
       const DateFormatSettings& dates = ctx.Dates ? *ctx.Dates : kDefaults;
       const std::string_view f = format.empty() ? std::string_view("Default") : format;
       const auto d = value.empty() ? std::nullopt : ParseDate(value, f, dates, ctx.CurrentYear);
-      if (!d) return 328;
+      if (!d) return msg::kInvalidDate;
       out.clear();
       AppendFormattedDate(out, f, *d, dates);
       return 0;

@@ -400,7 +400,7 @@ bool TVars::DefineVar(std::string_view name, std::string_view typeName, std::str
   const auto code = VarTypeFromName(typeName);
   if (!code) {
     std::string text = "\"";
-    text.append(typeName).append("\"").append(Message(330));
+    text.append(typeName).append("\"").append(Message(msg::kInvalidVarType));
     SetLastError(text);
     return false;
   }
@@ -433,7 +433,7 @@ bool TVars::DefineVar(std::string_view name, std::string_view typeName, std::str
     }
   } else {
     if (AnsiSameText(key, "LastError") || FindSystemVar(key)) {
-      std::string text(Message(329));
+      std::string text(Message(msg::kGlobalTypeFixed));
       text.append("\"[").append(key).append("]\".");
       SetLastError(text);
       return false;

@@ -34,7 +34,7 @@ TEST_F(ActionEvaluatorMathTest, ScriptsComputeWhatLooksLikeArithmetic) {
       {"GotoLine to a computed line", "GotoLine \"1+2\"\r\nSetVar \"[a]\" \"1\"\r\nSetVar \"[b]\" \"1\"", "b=1", ""},
       {"Math with decimals", "Math \"10/4\" \"2\" \"[m]\"", "m=2.50", ""},
       {"Math of a malformed expression", "Math \"2+*3\" \"0\" \"[m]\"\r\nSetVar \"[after]\" \"1\"", "m=Error",
-       "Math\r\r" + std::string(Message(323)), ae::kMathSyntax},
+       "Math\r\r" + std::string(Message(msg::kMathSyntax)), ae::kMathSyntax},
       {"IfEx true and false",
        "SetVar \"[a]\" \"3\"\r\nIfEx \"[a] > 2 AND [a] < 5\"\r\nSetVar \"[r]\" \"T\"\r\nEndIf\r\n"
        "IfEx \"[a] = 1 OR [a] = 2\"\r\nSetVar \"[q]\" \"T\"\r\nElse\r\nSetVar \"[q]\" \"F\"\r\nEndIf",

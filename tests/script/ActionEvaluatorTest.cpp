@@ -62,9 +62,9 @@ TEST_F(ActionEvaluatorTest, ActionErrorsStopTheScript) {
     std::string lastError;
     int stop;
   } cases[] = {
-      {"SetVar \"[a]\" \"1\r\nSetVar \"[b]\" \"1\"", 0, Err("SetVar", Message(241)), ae::kMissingQuote},
+      {"SetVar \"[a]\" \"1\r\nSetVar \"[b]\" \"1\"", 0, Err("SetVar", Message(msg::kMissingQuotes)), ae::kMissingQuote},
       {"SetVar \"[a]\"", 0, Err("SetVar", "Questa azione richiede parametro(i) 2."), ae::kParamCount},
-      {"GotoNextPage", eoNoPageChange, Err("GotoNextPage", Message(255)), ae::kPageChangeBlocked},
+      {"GotoNextPage", eoNoPageChange, Err("GotoNextPage", Message(msg::kPageChangeBlocked)), ae::kPageChangeBlocked},
       {"FileWrite \"a.txt\" \"1\" \"x\"", eoRestricted,
        Err("FileWrite", "L'azione FileWrite non pu\xF2 essere originata da un collegamento del navigatore web."),
        ae::kRestricted},
@@ -95,7 +95,7 @@ TEST_F(ActionEvaluatorTest, RestrictedScriptsRefuseEveryFileAndProgramCommand) {
 TEST_F(ActionEvaluatorTest, SinglePageTestRunRefusesPageChangesFirst) {
   host.singlePage = true;
   EXPECT_EQ(Run("GotoNextPage", eoNoPageChange), ae::kSinglePageTest);
-  EXPECT_EQ(LastError(), Err("GotoNextPage", Message(345)));
+  EXPECT_EQ(LastError(), Err("GotoNextPage", Message(msg::kSinglePageNavigation)));
 }
 
 TEST_F(ActionEvaluatorTest, CommandWithoutBodyOnThisHostSetsLastErrorAndGoesOn) {
@@ -106,11 +106,11 @@ TEST_F(ActionEvaluatorTest, CommandWithoutBodyOnThisHostSetsLastErrorAndGoesOn) 
 
 TEST_F(ActionEvaluatorTest, ErrorDisplayDecidesOnlyWhetherTheErrorIsShown) {
   Run("ShowErrors \"No\"\r\nGotoLine \"Nowhere\"");
-  EXPECT_EQ(LastError(), Err("GotoLine", Message(244)));
+  EXPECT_EQ(LastError(), Err("GotoLine", Message(msg::kNoLabel)));
   EXPECT_TRUE(varHost.ShownErrors().empty());
   Run("ShowErrors \"yes+more\"\r\nGotoLine \"Nowhere\"");
   ASSERT_EQ(varHost.ShownErrors().size(), 1u);
-  EXPECT_EQ(varHost.ShownErrors()[0], Err("GotoLine", Message(244)));
+  EXPECT_EQ(varHost.ShownErrors()[0], Err("GotoLine", Message(msg::kNoLabel)));
 }
 
 TEST_F(ActionEvaluatorTest, ExclusiveRunsServeOnlyTheCloseRequest) {
@@ -225,9 +225,9 @@ TEST_F(ActionEvaluatorTest, AttachedDebuggerSeesLinesAndDecidesOnErrors) {
   EXPECT_EQ(debugger.lines, expected);
   // Answer 2: the script went on; the error text is in "[LastError]" but
   // was not shown.
-  EXPECT_EQ(debugger.errors, (std::vector<std::string>{"5:" + std::string(Message(244))}));
+  EXPECT_EQ(debugger.errors, (std::vector<std::string>{"5:" + std::string(Message(msg::kNoLabel))}));
   EXPECT_EQ(Var("b"), "1");
-  EXPECT_EQ(LastError(), Message(244));
+  EXPECT_EQ(LastError(), Message(msg::kNoLabel));
   EXPECT_TRUE(varHost.ShownErrors().empty());
 
   debugger.answer = 1;

@@ -45,7 +45,7 @@ TEST_F(ControlFlowTest, ScriptsLeaveTheExpectedVariables) {
        "Loop \"1\" \"5\" \"[i]\"\r\nSetVar \"[s]\" \"[s][i]\"\r\nIf \"[i]\" \"=\" \"2\"\r\nExitLoop\r\nEndIf\r\nEndLoop\r\n"
        "SetVar \"[after]\" \"yes\"",
        "i=2;s=12;after=yes", ""},
-      {"loop without a variable", "Loop \"1\" \"2\" \"\"", "", Err("Loop", Message(254)), ae::kLoopVariable},
+      {"loop without a variable", "Loop \"1\" \"2\" \"\"", "", Err("Loop", Message(msg::kLoopNeedsVariable)), ae::kLoopVariable},
       {"If compares upper-cased texts", "SetVar \"[x]\" \"ABC\"\r\nIf \"[x]\" \"=\" \"abc\"\r\nSetVar \"[r]\" \"T\"\r\n"
        "Else\r\nSetVar \"[r]\" \"F\"\r\nEndIf",
        "x=ABC;r=T", ""},
@@ -63,7 +63,7 @@ TEST_F(ControlFlowTest, ScriptsLeaveTheExpectedVariables) {
        "SetVar \"[c]\" \"1\"\r\nElse\r\nSetVar \"[d]\" \"1\"\r\nEndIf",
        "d=1", ""},
       {"unknown word in a skipped block", "If \"1\" \"=\" \"2\"\r\nSetVra \"[a]\" \"1\"\r\nEndIf\r\nSetVar \"[b]\" \"1\"",
-       "", Err("SetVra", Message(247)), ae::kUnknownCommand},
+       "", Err("SetVra", Message(msg::kUnknownCommand)), ae::kUnknownCommand},
       {"bad parameters in a skipped block are never seen",
        "If \"1\" \"=\" \"2\"\r\nSetVar \"[a]\r\nSetVar \"1\"\r\nEndIf\r\nSetVar \"[b]\" \"1\"", "b=1", ""},
       {"while runs until its condition fails",
@@ -75,9 +75,9 @@ TEST_F(ControlFlowTest, ScriptsLeaveTheExpectedVariables) {
       {"ExitWhile leaves the loop",
        "While \"1\" \"=\" \"1\"\r\nSetVar \"[s]\" \"[s]x\"\r\nIf \"[s]\" \"=\" \"xx\"\r\nExitWhile\r\nEndIf\r\nEndWhile",
        "s=xx", ""},
-      {"ExitWhile outside a loop", "ExitWhile", "", Err("ExitWhile", Message(346)), ae::kExitOutsideLoop},
+      {"ExitWhile outside a loop", "ExitWhile", "", Err("ExitWhile", Message(msg::kExitOutsideLoop)), ae::kExitOutsideLoop},
       {"ExitLoop outside a loop", "While \"1\" \"=\" \"1\"\r\nExitLoop\r\nEndWhile", "",
-       Err("ExitLoop", Message(346)), ae::kExitOutsideLoop},
+       Err("ExitLoop", Message(msg::kExitOutsideLoop)), ae::kExitOutsideLoop},
       {"closers without openers are passed over", "EndWhile\r\nEndLoop\r\nElse\r\nEndIf\r\nSetVar \"[a]\" \"1\"",
        "a=1", ""},
       {"a block never closed ends the script", "If \"1\" \"=\" \"2\"\r\nSetVar \"[a]\" \"1\"", "", ""},
@@ -89,18 +89,18 @@ TEST_F(ControlFlowTest, ScriptsLeaveTheExpectedVariables) {
        "GotoLine \"again\"\r\nSetVar \"[skipped]\" \"1\"\r\n  :Again  \r\nSetVar \"[a]\" \"1\"", "a=1", ""},
       {"GotoLine past the end ends the script", "GotoLine \"99\"\r\nSetVar \"[a]\" \"1\"", "", ""},
       {"GotoLine to a missing label", "GotoLine \"Nowhere\"\r\nSetVar \"[a]\" \"1\"", "",
-       Err("GotoLine", Message(244)), ae::kNoLabel},
+       Err("GotoLine", Message(msg::kNoLabel)), ae::kNoLabel},
       {"GoSub runs to Return", "GoSub \"Second\"\r\nSetVar \"[after]\" \"1\"", "trail=2;after=1", ""},
       {"a subroutine without Return runs into the next",
        "GoSub \"First\"\r\nGoSub \"Third\"", "trail=123", ""},
       {"GoSub to a missing subroutine stops the caller", "GoSub \"Missing\"\r\nSetVar \"[a]\" \"1\"", "",
-       Err("GoSub", Message(240)), ae::kNoSubroutine},
+       Err("GoSub", Message(msg::kNoSubroutine)), ae::kNoSubroutine},
       {"locals are invisible to subroutines and callers",
        "DefineVar \"[mine]\" \"String\" \"\" \"Local\" \"outer\"\r\nGoSub \"Locals\"\r\n"
        "SetVar \"[callerSees]\" \"<[sub]>\"\r\nSetVar \"[own]\" \"[mine]\"",
        "seen=<>;subSees=inner;callerSees=<>;own=outer", ""},
       {"Return ends the script", "SetVar \"[a]\" \"1\"\r\nReturn\r\nSetVar \"[b]\" \"1\"", "a=1", ""},
-      {"a comment after a word without quotes", "Return // done", "", Err("Return // done", Message(247)),
+      {"a comment after a word without quotes", "Return // done", "", Err("Return // done", Message(msg::kUnknownCommand)),
        ae::kUnknownCommand},
   };
   for (const ScriptCase& c : cases) {
@@ -111,6 +111,84 @@ TEST_F(ControlFlowTest, ScriptsLeaveTheExpectedVariables) {
     EXPECT_EQ(stop, c.stopCode) << c.name;
     EXPECT_EQ(engine.LiveEvaluators(), 0) << c.name;
   }
+}
+
+// Passes every line over one by one, as the evaluator does while a
+// debugger watches.
+struct WatchingDebugger : TEngineDebugger {
+  bool Attached() const override { return true; }
+};
+
+TEST_F(ControlFlowTest, NestedBlocksAreSkippedAlikeWithAndWithoutADebugger) {
+  const std::string F = "\"1\" \"=\" \"2\"", T = "\"1\" \"=\" \"1\"";
+  auto set = [](const char* name) { return "SetVar \"[s]\" \"[s]" + std::string(name) + "\"\r\n"; };
+  const struct {
+    const char* name;
+    std::string script;
+    const char* trail;  // expected "[s]"
+  } cases[] = {
+      {"false If over every kind of block",
+       "If " + F + "\r\nWhile " + T + "\r\nIf " + T + "\r\n" + set("a") + "Else\r\n" + set("b") +
+           "EndIf\r\nEndWhile\r\nLoop \"1\" \"2\" \"[i]\"\r\n" + set("c") + "EndLoop\r\nElse\r\n" + set("d") +
+           "EndIf\r\n" + set("e"),
+       "de"},
+      {"Else part holding an If with its own Else",
+       "If " + T + "\r\n" + set("a") + "Else\r\nIf " + F + "\r\n" + set("b") + "Else\r\n" + set("c") +
+           "EndIf\r\n" + set("d") + "EndIf\r\n" + set("e"),
+       "ae"},
+      {"a false While ignores the keywords of other blocks",
+       "While " + F + "\r\nEndIf\r\nElse\r\nEndLoop\r\nWhileEx \"1 = 1\"\r\n" + set("a") + "EndWhile\r\n" +
+           set("b") + "EndWhile\r\n" + set("c"),
+       "c"},
+      {"a skipped While inside a Loop, every turn",
+       "Loop \"1\" \"3\" \"[i]\"\r\nWhile \"[i]\" \"=\" \"9\"\r\nWhile " + T + "\r\n" + set("x") +
+           "EndWhile\r\nEndWhile\r\n" + set("[i]") + "EndLoop",
+       "123"},
+      {"ExitLoop leaves the inner of two loops",
+       "Loop \"1\" \"2\" \"[a]\"\r\nLoop \"1\" \"3\" \"[b]\"\r\nIf \"[b]\" \"=\" \"2\"\r\nExitLoop\r\nEndIf\r\n" +
+           set("[a][b]") + "Loop \"1\" \"2\" \"[c]\"\r\nEndLoop\r\nEndLoop\r\nEndLoop",
+       "1121"},
+      {"ExitWhile from an If inside nested Whiles",
+       "While \"[s]\" \"<>\" \"xy\"\r\n" + set("x") + "While " + T + "\r\nIf " + T +
+           "\r\nExitWhile\r\nEndIf\r\nEndWhile\r\n" + set("y") + "EndWhile",
+       "xy"},
+      {"the first Else of a false If ends the skip",
+       "If " + F + "\r\n" + set("a") + "Else\r\n" + set("b") + "Else\r\n" + set("c") + "EndIf",
+       "b"},
+      {"a block never closed passes over the rest",
+       "If " + T + "\r\nWhile " + F + "\r\nEndIf\r\n" + set("a") + "EndLoop", ""},
+      {"closers without openers inside a skip",
+       "EndWhile\r\nWhile " + F + "\r\nEndLoop\r\nEndWhile\r\n" + set("a") + "EndWhile\r\n" + set("b"), "ab"},
+      {"a word not registered deep in a skipped block",
+       set("a") + "If " + F + "\r\nWhile " + T + "\r\nSetVra \"[x]\"\r\nEndWhile\r\nEndIf\r\n" + set("b"), "a"},
+  };
+  WatchingDebugger debugger;
+  for (const auto& c : cases) {
+    vars.ClearAllVariables();
+    const int stop = Run(c.script);
+    EXPECT_EQ(Var("s"), c.trail) << c.name;
+    const std::string globals = Globals();
+    vars.ClearAllVariables();
+    engine.SetDebugger(&debugger);
+    EXPECT_EQ(Run(c.script), stop) << c.name;
+    engine.SetDebugger(nullptr);
+    EXPECT_EQ(Globals(), globals) << c.name;
+  }
+}
+
+TEST_F(ControlFlowTest, ABlockThatIsSkippedAgainAndAgainCostsLinesInProportionToTheScript) {
+  // Every "EndWhile" jumps back to a While that is false, whose body holds
+  // all the blocks skipped before: walked line by line that is n*n/2 lines.
+  constexpr int kDepth = 400;
+  std::string script = "GotoLine \"Start\"\r\n";
+  for (int i = 0; i < kDepth; ++i) script += "While \"1\" \"=\" \"2\"\r\n";
+  script += ":Start\r\n";
+  for (int i = 0; i < kDepth; ++i) script += "EndWhile\r\n";
+  script += "SetVar \"[done]\" \"1\"";
+  EXPECT_EQ(Run(script), 0);
+  EXPECT_EQ(Var("done"), "1");
+  // The UI is served once before every line the evaluator reads.
+  EXPECT_LT(host.served, 4 * kDepth);
 }
 
 TEST_F(ControlFlowTest, WhileKeepsServingTheUserInterface) {

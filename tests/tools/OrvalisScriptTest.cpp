@@ -64,6 +64,19 @@ TEST_F(OrvalisScriptTest, ReturnEndsWithSuccessAndSetsSubroutinesWork) {
   EXPECT_EQ(r.output, "who=World\r\nn=5\r\nout=Hello World\r\n");
 }
 
+TEST_F(OrvalisScriptTest, AFailureInTheSubroutineLibraryNamesTheLibraryAndItsLine) {
+  const std::string subs = Write("lib.ovs",
+                                 ":Other\r\nReturn\r\n:Broken\r\nSetVar \"[a]\" \"1\"\r\nGotoLine \"Nowhere\"\r\n"
+                                 ":Hidden\r\nShowErrors \"Off\"\r\nGotoLine \"Nowhere\"\r\n");
+  const std::string script = Write("main.ovs", "GoSub \"Broken\"\r\nGoSub \"Hidden\"\r\nGotoLine \"Gone\"\r\n");
+  const CommandResult r = Script("--subroutines " + subs + " " + script);
+  EXPECT_EQ(r.status, 1);
+  // Shown where it happens; the error that stopped the main script, hidden
+  // by ShowErrors, is reported at the end with its own place.
+  EXPECT_EQ(r.output, subs + ":5: GotoLine: Etichetta inesistente!\n" + script +
+                          ":3: GotoLine: Etichetta inesistente!\n");
+}
+
 TEST_F(OrvalisScriptTest, ReadsStandardInputAndTracesLines) {
   const CommandResult r = Script("--trace - < " + Write("d.ovs", "SetVar \"[a]\" \"1\"\n. note\nIf \"1\" \"=\" \"2\"\n"
                                                                    "SetVar \"[b]\" \"1\"\nEndIf\n"));

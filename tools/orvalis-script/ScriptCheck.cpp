@@ -71,9 +71,9 @@ std::vector<ScriptFault> CheckScript(const TCompiledScript& script) {
       faults.push_back({n, ReplaceAll(Message(msg::kParamCount), "%s", FormatWholeNumber(rec.Action->MinParams))});
       continue;
     }
-    if (IsBuiltIn(rec, cmd::kIf) || IsBuiltIn(rec, cmd::kIfEx)) open.push_back({Block::If, n});
-    if (IsBuiltIn(rec, cmd::kWhile) || IsBuiltIn(rec, cmd::kWhileEx)) open.push_back({Block::While, n});
-    if (IsBuiltIn(rec, cmd::kLoop)) open.push_back({Block::Loop, n});
+    if (rec.Opens == boIf) open.push_back({Block::If, n});
+    if (rec.Opens == boWhile) open.push_back({Block::While, n});
+    if (rec.Opens == boLoop) open.push_back({Block::Loop, n});
     if (IsBuiltIn(rec, cmd::kGotoLine) && rec.ParamCount >= 1 && IsFixedLabel(rec.Params[0]) &&
         script.FindLabel(rec.Params[0]) == 0)
       faults.push_back({n, std::string(Message(msg::kNoLabel)) + " (" + std::string(rec.Params[0]) + ")"});

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ScriptCheck.h"
@@ -85,26 +86,33 @@ std::string OneLine(std::string_view text) {
   return AnsiToUtf8(line);
 }
 
-// Shown errors are printed where they arise, with the script line.
+// Shown errors are printed where they arise: the file of the script that
+// failed (the main script, or the subroutine library for a GoSub) and the
+// line in it.
 class RunnerVarHost : public THeadlessVarHost {
  public:
-  RunnerVarHost(const std::string& fileName) : fileName_(fileName) {}
+  RunnerVarHost(std::string scriptFile, std::string subroutinesFile)
+      : scriptFile_(std::move(scriptFile)), subroutinesFile_(std::move(subroutinesFile)) {}
   void SetEngine(TScriptEngine* engine) { engine_ = engine; }
   void LastErrorAssigned(std::string_view text, bool display) override {
     const TActionEval* eval = engine_ ? engine_->Current() : nullptr;
-    lastLine_ = eval ? eval->LineIndex : 0;
-    if (!display) return;
-    std::fprintf(stderr, "%s:%d: %s\n", fileName_.c_str(), lastLine_, OneLine(text).c_str());
-    lastShown_ = text;
+    lastPlace_ = (eval && eval->Source() == srcSubroutine ? subroutinesFile_ : scriptFile_) + ":" +
+                 std::to_string(eval ? eval->LineIndex : 0);
+    lastShown_ = display;
+    if (display) PrintLast(text);
   }
-  const std::string& LastShown() const { return lastShown_; }
-  int LastLine() const { return lastLine_; }
+  // The last "[LastError]" text with the place it was assigned at.
+  void PrintLast(std::string_view text) const {
+    std::fprintf(stderr, "%s: %s\n", lastPlace_.c_str(), OneLine(text).c_str());
+  }
+  bool LastShown() const { return lastShown_; }
 
  private:
-  std::string fileName_;
+  std::string scriptFile_;
+  std::string subroutinesFile_;
   TScriptEngine* engine_ = nullptr;
-  std::string lastShown_;
-  int lastLine_ = 0;
+  std::string lastPlace_;
+  bool lastShown_ = false;
 };
 
 // File parameters name the entries of the opened package.
@@ -213,7 +221,7 @@ int Main(int argc, char** argv) {
   char cwd[PATH_MAX];
   const std::string pubDir = ::getcwd(cwd, sizeof cwd) ? ScriptFolder(cwd) : std::string();
 
-  RunnerVarHost varHost(o.file);
+  RunnerVarHost varHost(o.file, o.subroutines);
   varHost.SetValue(svPubDir, pubDir);
   TVars vars(varHost);
   PackageScriptHost host(package.IsOpen() ? &package : nullptr);
@@ -240,10 +248,8 @@ int Main(int argc, char** argv) {
   }
   if (stop != 0) {
     status = kExitStopped;
-    const std::string lastError = vars.GetVar("LastError");
     // Already printed when error display was on.
-    if (lastError != varHost.LastShown())
-      std::fprintf(stderr, "%s:%d: %s\n", o.file.c_str(), varHost.LastLine(), OneLine(lastError).c_str());
+    if (!varHost.LastShown()) varHost.PrintLast(vars.GetVar("LastError"));
   }
 
   if (!saveVars.empty()) {
