@@ -6,6 +6,7 @@
 
 #include "commands/CoreCommands.h"
 #include "script/Engine.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/HeadlessVarHost.h"
 
 namespace orv {

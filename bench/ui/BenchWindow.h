@@ -10,7 +10,7 @@
 #include "container/Publication.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
-#include "script/ScriptHost.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/Vars.h"
 #include "BenchApplication.h"
 

@@ -47,6 +47,8 @@ namespace fs = std::filesystem;
 struct LoadedPublication {
   std::string hostFile;
   std::string ansiFile;
+  // Before the package, which asks it to remove the fonts when it goes.
+  std::unique_ptr<TPackageHost> packageHost;
   std::unique_ptr<Package> package = std::make_unique<Package>();
   Publication publication;
   std::string extractionFolder;
@@ -56,6 +58,44 @@ struct LoadedPublication {
   std::unique_ptr<TSplashScreenForm> splash;
   std::unique_ptr<TWorkForm> window;
   std::unique_ptr<TScreenSaverExit> saverExit;  // before the window goes
+};
+
+// What the package asks of the player: the single-instance hand-over at the
+// first start (never on a reload), the publication's fonts in Qt's font
+// table. Display changes are left alone: a publication never changes the
+// user's screen settings on this system.
+class SessionPackageHost : public TPackageHost {
+ public:
+  SessionPackageHost(const TPlayerCommandLine& commandLine, TSingleInstance& singleInstance,
+                     LoadedPublication& loaded, bool reload)
+      : commandLine_(commandLine), singleInstance_(singleInstance), loaded_(loaded), reload_(reload) {}
+
+  bool HandedOver() const { return handedOver_; }
+
+  void SingleInstanceTest() override {
+    if (reload_) return;
+    const QString name = TSingleInstance::ServerName(loaded_.ansiFile);
+    handedOver_ = TSingleInstance::HandOver(name, commandLine_.Text);
+    if (!handedOver_) singleInstance_.Listen(name);
+  }
+  bool AddFont(const std::string& path) override {
+    const int id = QFontDatabase::addApplicationFont(QString::fromStdString(path));
+    if (id >= 0) loaded_.fonts[path] = id;
+    return id >= 0;
+  }
+  void RemoveFont(const std::string& path) override {
+    if (const auto it = loaded_.fonts.find(path); it != loaded_.fonts.end()) {
+      QFontDatabase::removeApplicationFont(it->second);
+      loaded_.fonts.erase(it);
+    }
+  }
+
+ private:
+  const TPlayerCommandLine& commandLine_;
+  TSingleInstance& singleInstance_;
+  LoadedPublication& loaded_;
+  bool reload_;
+  bool handedOver_ = false;
 };
 
 // The script host of the windowed player, knowing the open package.
@@ -206,36 +246,16 @@ int TPublicationSession::Prepare(const std::string& hostFile, bool reload, Loade
   if (ec) loaded.hostFile = hostFile;
   loaded.ansiFile = AnsiFromHostPath(loaded.hostFile);
 
-  bool handedOver = false;
-  PackageHooks hooks;
-  if (!reload) {
-    hooks.SingleInstanceTest = [&] {
-      const QString name = TSingleInstance::ServerName(loaded.ansiFile);
-      handedOver = TSingleInstance::HandOver(name, commandLine_.Text);
-      if (!handedOver) singleInstance_.Listen(name);
-    };
-  }
-  // Display changes are left alone: a publication never changes the
-  // user's screen settings on this system.
-  LoadedPublication* fontsOf = &loaded;
-  hooks.AddFont = [fontsOf](const std::string& path) {
-    const int id = QFontDatabase::addApplicationFont(QString::fromStdString(path));
-    if (id >= 0) fontsOf->fonts[path] = id;
-    return id >= 0;
-  };
-  hooks.RemoveFont = [fontsOf](const std::string& path) {
-    if (const auto it = fontsOf->fonts.find(path); it != fontsOf->fonts.end()) {
-      QFontDatabase::removeApplicationFont(it->second);
-      fontsOf->fonts.erase(it);
-    }
-  };
-  loaded.package->SetHooks(std::move(hooks));
+  auto host = std::make_unique<SessionPackageHost>(commandLine_, singleInstance_, loaded, reload);
+  const SessionPackageHost& packageHost = *host;
+  loaded.packageHost = std::move(host);
+  loaded.package->SetHost(loaded.packageHost.get());
 
   if (loaded.package->OpenPackage(loaded.hostFile, reload) != pkg::kOpened) {
     detail = ErrorText(fs::exists(loaded.hostFile, ec) ? err::kReadFault : err::kFileNotFound);
     return err::kReadFault;
   }
-  if (handedOver) return -1;
+  if (packageHost.HandedOver()) return -1;
 
   if (!loaded.package->Header().Splash.empty() && !reload)
     loaded.splash = std::make_unique<TSplashScreenForm>(SplashPicture(*loaded.package), QString(), Splash);

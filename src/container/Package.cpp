@@ -23,7 +23,12 @@ bool IsReloadForm(std::string_view fileName, bool reload) {
 
 }  // namespace
 
-Package::Package(PackageHooks hooks) : hooks_(std::move(hooks)) {}
+Package::Package(TPackageHost* host) : host_(host) {}
+
+TPackageHost& Package::Host() const {
+  static TPackageHost headless;
+  return host_ ? *host_ : headless;
+}
 
 Package::~Package() = default;
 
@@ -54,9 +59,9 @@ int Package::ReadDirectory(bool reloadForm) {
   DirectoryLocation where;
   std::string bytes;
   DirectoryParseHooks parseHooks;
-  parseHooks.SingleInstance = hooks_.SingleInstanceTest;
+  parseHooks.SingleInstance = [this] { Host().SingleInstanceTest(); };
   parseHooks.DisplayChange = [this](const PackageHeader& h) {
-    if (hooks_.ChangeDisplay && hooks_.ChangeDisplay(h.DisplayWidth, h.DisplayHeight, h.DisplayBitsPerPixel))
+    if (Host().ChangeDisplay(h.DisplayWidth, h.DisplayHeight, h.DisplayBitsPerPixel))
       displayChanged_ = true;
   };
   bool ok = false;
@@ -87,7 +92,7 @@ void Package::ClosePackage(bool deleteExtracted) {
     const std::string hostPath = HostPath(e.ExtractedPath);
     if (e.Kind == kind::kFont) {
       // Fonts never outlive the run, whatever the publication asked.
-      if (hooks_.RemoveFont) hooks_.RemoveFont(hostPath);
+      Host().RemoveFont(hostPath);
       ::unlink(hostPath.c_str());
       fontRemoved = true;
     } else if (deleteExtracted && (extractOp_ & pkg::kExtractOpDeleteAtExit)) {
@@ -96,8 +101,8 @@ void Package::ClosePackage(bool deleteExtracted) {
     e.Extracted = false;
   }
   entries_.clear();
-  if (fontRemoved && hooks_.FontsChanged) hooks_.FontsChanged();
-  if (displayChanged_ && hooks_.RestoreDisplay) hooks_.RestoreDisplay();
+  if (fontRemoved) Host().FontsChanged();
+  if (displayChanged_) Host().RestoreDisplay();
   displayChanged_ = false;
   Reset();
 }
@@ -218,8 +223,7 @@ bool Package::EntryPictureInfo(std::string_view name, PictureInfo& info) const {
     return true;
   }
   const std::string hostPath = HostPath(name);
-  if (hooks_.ReadPictureHeader && ::access(hostPath.c_str(), R_OK) == 0)
-    return hooks_.ReadPictureHeader(hostPath, info);
+  if (::access(hostPath.c_str(), R_OK) == 0) return Host().ReadPictureHeader(hostPath, info);
   return false;
 }
 

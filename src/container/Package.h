@@ -17,7 +17,8 @@
 #include "container/LibRec.h"
 #include "container/PackageFile.h"
 #include "container/PackageHeader.h"
-#include "container/PackageHooks.h"
+#include "container/PackageHeader.h"
+#include "container/PackageHost.h"
 
 namespace orv {
 
@@ -61,13 +62,16 @@ struct ResolveResult {
 
 class Package {
  public:
-  explicit Package(PackageHooks hooks = {});
-  // Closes the file; runs no hooks and deletes nothing (ClosePackage does).
+  // `host` (not owned) outlives the package; without one the headless
+  // answers apply.
+  explicit Package(TPackageHost* host = nullptr);
+  // Closes the file; asks nothing of the host and deletes nothing
+  // (ClosePackage does).
   ~Package();
   Package(const Package&) = delete;
   Package& operator=(const Package&) = delete;
 
-  void SetHooks(PackageHooks hooks) { hooks_ = std::move(hooks); }
+  void SetHost(TPackageHost* host) { host_ = host; }
 
   // --- What the publication window owns and this reader only reads.
   void SetExtractionFolder(std::string ansiFolder) { extractionFolder_ = std::move(ansiFolder); }
@@ -148,7 +152,9 @@ class Package {
   int ReadDirectory(bool reloadForm);
   void Reset();
 
-  PackageHooks hooks_;
+  TPackageHost& Host() const;
+
+  TPackageHost* host_ = nullptr;
   PackageFile file_;
   std::string fileName_;
   PackageHeader header_;

@@ -13,9 +13,9 @@ void Package::RegisterPackageFonts() {
     const ExtractResult r = ExtractEntry(e, true);
     if (r.Code != pkg::kWritten && r.Code != pkg::kAlreadyThere) continue;
     e.Name = r.Path;
-    if (hooks_.AddFont && hooks_.AddFont(HostPath(r.Path))) anyRegistered = true;
+    if (Host().AddFont(HostPath(r.Path))) anyRegistered = true;
   }
-  if (anyRegistered && hooks_.FontsChanged) hooks_.FontsChanged();
+  if (anyRegistered) Host().FontsChanged();
 }
 
 void Package::LoadPackagePlugIns() {
@@ -36,9 +36,8 @@ void Package::LoadPackagePlugIns() {
       // Not embedded: the library travels beside the publication.
       path = JoinPath(ExtractFilePath(publicationPath_), ExtractFileName(e.Name));
     }
-    if (!hooks_.LoadPlugIn) continue;
-    const int result = hooks_.LoadPlugIn(HostPath(path));
-    if (result != 0 && hooks_.PlugInFailed) hooks_.PlugInFailed(path, result);
+    const int result = Host().LoadPlugIn(HostPath(path));
+    if (result != 0) Host().PlugInFailed(path, result);
   }
 }
 

@@ -1,14 +1,32 @@
 #pragma once
-// What a running script asks of the program around it, between lines and at
-// the edges of a run: serving queued events, counting as activity for the
-// idle timer, the Esc close request of an exclusive run, showing an error
-// text, package names for file parameters, plug-in commands, and closing the
-// publication. The user interface answers with its window and event loop;
-// THeadlessScriptHost answers for a run without a window.
-#include <cstdio>
+// How the core reaches the screen. The core (container, script engine,
+// command bodies) never sees a window; where it needs the program around it,
+// it asks a host interface, and every host interface has one shape:
+//
+// - an abstract class named T...Host with virtual member functions, handed
+//   to the core by pointer or reference (never a global, never a table of
+//   callbacks);
+// - a member has a default body when a run without a window has a natural
+//   answer (nothing to serve, no package, nothing registered), and is pure
+//   only where every host must decide (an alert to show, a value to give);
+// - the answers of a run without a window live in THeadless...Host classes
+//   beside their interface, or are the defaults themselves.
+//
+// The interfaces and their answers:
+//   TScriptHost   script/ScriptHost.h   headless: script/HeadlessScriptHost.h
+//                                       windowed: ui/QtScriptHost.h
+//   TVarHost      script/VarHost.h      headless: script/HeadlessVarHost.h
+//                                       windowed: app/WindowVarHost.h
+//   TPackageHost  container/PackageHost.h  headless: its defaults
+//                                       windowed: the publication session
+//
+// TScriptHost: what a running script asks of the program around it, between
+// lines and at the edges of a run: serving queued events, counting as
+// activity for the idle timer, the Esc close request of an exclusive run,
+// showing an error text, package names for file parameters, plug-in
+// commands, and closing the publication.
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace orv {
 
@@ -59,19 +77,6 @@ class TScriptHost {
   // The debugger asked to end the publication (the closing flag is already
   // set); `closeWindow` is false while the shutdown action runs.
   virtual void CloseRequested(bool /*closeWindow*/) {}
-};
-
-// No window: nothing to serve, shown errors go to standard error (and are
-// kept for tests).
-class THeadlessScriptHost : public TScriptHost {
- public:
-  explicit THeadlessScriptHost(std::FILE* errors = stderr) : errors_(errors) {}
-  void ShowAlert(std::string_view text) override;
-  const std::vector<std::string>& Alerts() const { return alerts_; }
-
- private:
-  std::FILE* errors_;
-  std::vector<std::string> alerts_;
 };
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 // Delivering entry bytes: whole, chunked, partial and as stored, raw and
 // compressed alike, and failing cleanly on damaged data.
+#include "container/RecordingPackageHost.h"
 #include "container/EntryStream.h"
 #include "container/Package.h"
 #include "container/PackageFixture.h"
@@ -131,19 +132,16 @@ TEST_F(PackageDelivery, PictureInfoComesFromTheDirectory) {
 
 TEST_F(PackageDelivery, PictureInfoOfFilesOnDiskAsksTheDecoder) {
   WriteFile(dir_ / "disk.png", "png");
-  std::string asked;
-  PackageHooks hooks;
-  hooks.ReadPictureHeader = [&](const std::string& path, PictureInfo& info) {
-    asked = path;
-    info.Width = 3;
-    return true;
-  };
-  package_.SetHooks(hooks);
+  TRecordingPackageHost host;
+  host.Picture.Width = 3;
+  package_.SetHost(&host);
   PictureInfo info;
   EXPECT_TRUE(package_.EntryPictureInfo(dir_ / "disk.png", info));
-  EXPECT_EQ(asked, dir_ / "disk.png");
+  EXPECT_EQ(host.PictureHeadersRead, std::vector<std::string>{dir_ / "disk.png"});
   EXPECT_EQ(info.Width, 3);
   EXPECT_FALSE(package_.EntryPictureInfo(dir_ / "absent.png", info));
+  EXPECT_EQ(host.PictureHeadersRead.size(), 1u);  // a missing file is not asked about
+  package_.SetHost(nullptr);
 }
 
 TEST(PackageDamage, DamagedCompressedEntryFailsWithoutBytes) {

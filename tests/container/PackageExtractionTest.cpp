@@ -9,6 +9,7 @@
 
 #include "base/Messages.h"
 #include "base/PathNames.h"
+#include "container/RecordingPackageHost.h"
 #include "container/Package.h"
 #include "container/PackageFixture.h"
 
@@ -21,7 +22,7 @@ class PackageExtraction : public ::testing::Test {
  protected:
   void Open(std::vector<PackageEntrySource> entries, std::uint8_t debug = 0) {
     bytes_ = SavePackage(dir_ / "pub.exe", PlayerLayout(std::move(entries), debug));
-    package_.SetHooks(hooks_);
+    package_.SetHost(&host_);
     ASSERT_EQ(package_.OpenPackage(dir_ / "pub.exe"), pkg::kOpened);
     fs::create_directory(dir_ / "out");
     package_.SetExtractionFolder(dir_ / "out");
@@ -35,7 +36,7 @@ class PackageExtraction : public ::testing::Test {
   }
 
   ScratchFolder dir_;
-  PackageHooks hooks_;
+  TRecordingPackageHost host_;
   Package package_;
   std::string bytes_;
 };
@@ -238,19 +239,12 @@ TEST_F(PackageExtraction, ExtractToFileCases) {
 }
 
 TEST_F(PackageExtraction, FontsAreRegisteredAndAlwaysRemovedAtClose) {
-  std::vector<std::string> added, removed;
-  int changes = 0;
-  hooks_.AddFont = [&](const std::string& path) {
-    added.push_back(path);
-    return true;
-  };
-  hooks_.RemoveFont = [&](const std::string& path) { removed.push_back(path); };
-  hooks_.FontsChanged = [&] { ++changes; };
+  const std::vector<std::string>& added = host_.FontsAdded;
   Open({Entry("Fancy.ttf", "font-1", true, kind::kFont), Entry("C:\\f\\Plain.TTF", "font-2", false, kind::kFont),
         Entry("note.txt", "n")});
   package_.RegisterPackageFonts();
   ASSERT_EQ(added.size(), 2u);
-  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(host_.FontChanges, 1);
   for (const std::string& path : added) {
     EXPECT_TRUE(std::regex_match(std::string(ExtractFileName(path)), std::regex("^[0-9A-F]{8}\\.(ttf|TTF)$")));
     EXPECT_TRUE(FileThere(path));
@@ -261,8 +255,8 @@ TEST_F(PackageExtraction, FontsAreRegisteredAndAlwaysRemovedAtClose) {
 
   package_.SetExtractOptions(0);  // no bit 0x80
   package_.ClosePackage(true);
-  EXPECT_EQ(removed, added);
-  EXPECT_EQ(changes, 2);
+  EXPECT_EQ(host_.FontsRemoved, added);
+  EXPECT_EQ(host_.FontChanges, 2);
   for (const std::string& path : added) EXPECT_FALSE(FileThere(path));
   EXPECT_TRUE(FileThere(dir_ / "out/note.txt"));
 }
@@ -291,13 +285,9 @@ TEST_F(PackageExtraction, CloseDeletesOtherCopiesOnlyWhenAskedTwice) {
 }
 
 TEST_F(PackageExtraction, PlugInsAndSupportFilesAtStart) {
-  std::vector<std::string> loaded;
-  std::vector<std::pair<std::string, int>> failed;
-  hooks_.LoadPlugIn = [&](const std::string& path) {
-    loaded.push_back(path);
-    return ExtractFileName(path) == "bad.dll" ? 7 : 0;
-  };
-  hooks_.PlugInFailed = [&](const std::string& path, int result) { failed.emplace_back(path, result); };
+  host_.PlugInFailures["bad.dll"] = 7;
+  const std::vector<std::string>& loaded = host_.PlugInsLoaded;
+  const std::vector<std::pair<std::string, int>>& failed = host_.PlugInsFailed;
   Open({Entry("C:\\dev\\support.dat", "support", true, kind::kSupportFile),
         Entry("C:\\dev\\empty.dat", "", true, kind::kSupportFile),
         Entry("C:\\dev\\fx.dll", "library", true, kind::kPlugIn),
@@ -316,14 +306,9 @@ TEST_F(PackageExtraction, PlugInsAndSupportFilesAtStart) {
 }
 
 TEST_F(PackageExtraction, TestRunLoadsPlugInsFromTheirOwnPaths) {
-  std::vector<std::string> loaded;
-  hooks_.LoadPlugIn = [&](const std::string& path) {
-    loaded.push_back(path);
-    return 0;
-  };
   Open({Entry(dir_ / "lib\\fx.dll", "library", true, kind::kPlugIn)}, 2);
   package_.LoadPackagePlugIns();
-  EXPECT_EQ(loaded, std::vector<std::string>{dir_ / "lib/fx.dll"});
+  EXPECT_EQ(host_.PlugInsLoaded, std::vector<std::string>{dir_ / "lib/fx.dll"});
   EXPECT_TRUE(OutFiles().empty());
 }
 

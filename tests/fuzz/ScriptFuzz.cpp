@@ -18,6 +18,7 @@
 #include "commands/variables/VariablesFile.h"
 #include "script/CommandIds.h"
 #include "script/Engine.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/HeadlessVarHost.h"
 
 namespace {

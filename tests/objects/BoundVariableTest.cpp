@@ -11,7 +11,7 @@
 #include "objects/OrvalisObj.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
-#include "script/ScriptHost.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/Vars.h"
 
 namespace orv {

@@ -21,7 +21,7 @@
 #include "pages/PageList.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
-#include "script/ScriptHost.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/Vars.h"
 
 namespace orv::test {

@@ -13,6 +13,7 @@
 #include "pages/PageList.h"
 #include "pages/PageListNavigator.h"
 #include "script/Engine.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/HeadlessVarHost.h"
 #include "ui/PostedWorkEvent.h"
 

@@ -21,6 +21,7 @@
 #include "commands/variables/VariablesFile.h"
 #include "container/Package.h"
 #include "script/Engine.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/HeadlessVarHost.h"
 
 namespace orv {

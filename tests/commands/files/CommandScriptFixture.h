@@ -19,6 +19,7 @@
 #include "container/Package.h"
 #include "container/PackageWriter.h"
 #include "script/Engine.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/HeadlessVarHost.h"
 
 namespace orv::test {

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "commands/files/CommandScriptFixture.h"
+#include "script/HeadlessScriptHost.h"
 
 namespace orv::test {
 namespace {

@@ -28,7 +28,7 @@
 #include "richtext/RichTextView.h"
 #include "script/Engine.h"
 #include "script/HeadlessVarHost.h"
-#include "script/ScriptHost.h"
+#include "script/HeadlessScriptHost.h"
 #include "script/Vars.h"
 
 namespace orv::test {
