@@ -16,9 +16,8 @@
 namespace orv {
 namespace {
 
-// Values are converted, and lines scanned, where the reader keeps its lines.
+// Values are converted where the reader keeps its lines.
 static_assert(DocumentLineReader::kReadAhead >= document_value::kValueReadAhead);
-static_assert(DocumentLineReader::kReadAhead >= DocumentLineScanner::kReadAhead);
 static_assert(DocumentLineReader::kReadAhead >= kLongestDocumentKey);
 
 bool IsAcceptedColourCount(std::int32_t colours) {
@@ -39,42 +38,29 @@ class DocumentReader {
  public:
   DocumentReader(DocumentLineReader& lines, const DocumentReadOptions& options,
                  Publication& publication)
-      : lines_(lines), options_(options), publication_(publication),
+      : scanner_(lines), options_(options), publication_(publication),
         store_(*publication.textStore), keyStore_(*publication.keyStore) {}
 
   void Run() {
     std::string_view line;
-    while (NextPiece()) {
-      // A run goes on into the next piece when that one follows in memory.
-      if (cursor_ != runPieceEnd_) {
-        CloseRun(runPieceEnd_);
-        OpenRun(cursor_);
+    // Only the lines that may carry a key read at once come out; the rest
+    // are the current object's, taken from its runs when asked for.
+    while (scanner_.Next(line)) {
+      const KeyedDocumentLine keyed = LookUpDocumentLine(line);
+      if (keyed.value.empty() || !keyed.key || !IsReadAtOnce(*keyed.key)) continue;
+      // The current object's run of lines ends where another object may
+      // become current, or a menu section is read (which reads on by
+      // itself); the other keys read at once stay in it and are passed over
+      // when its keys are asked for.
+      if (EndsRun(*keyed.key)) {
+        EndRun(line.data());
+        Dispatch(*keyed.key, keyed.value);
+        scanner_.BeginRun();
+      } else {
+        Dispatch(*keyed.key, keyed.value);
       }
-      scanner_.Start(cursor_, pieceEnd_);
-      // Only the lines that may carry a key read at once come out; the rest
-      // are the current object's, taken from its runs when asked for.
-      while (scanner_.Next(line)) {
-        const KeyedDocumentLine keyed = LookUpDocumentLine(line);
-        if (keyed.value.empty() || !keyed.key || !IsReadAtOnce(*keyed.key)) continue;
-        cursor_ = scanner_.Position();
-        const char* const pieceEnd = pieceEnd_;
-        // The lines of the current object's run between keys read at once
-        // are sorted out when its keys are asked for; the run ends where
-        // another object may become current, or a menu section is read.
-        if (EndsRun(*keyed.key)) {
-          CloseRun(line.data());
-          Dispatch(*keyed.key, keyed.value);
-          OpenRun(cursor_);
-        } else {
-          Dispatch(*keyed.key, keyed.value);
-        }
-        // A menu section reads on by itself.
-        if (cursor_ != scanner_.Position() || pieceEnd_ != pieceEnd)
-          scanner_.Start(cursor_, pieceEnd_);
-      }
-      runPieceEnd_ = pieceEnd_;
     }
-    CloseRun(runPieceEnd_);
+    EndRun(nullptr);
     SetCurrent(kNone);
     LayOutObjects();
   }
@@ -99,19 +85,18 @@ class DocumentReader {
     }
   }
 
-  // The current object's lines from `at` on belong to it.
-  void OpenRun(const char* at) { runStart_ = current_ != kNone ? at : nullptr; }
+  // The lines read while an object was current are its own.
+  void EndRun(const char* at) {
+    scanner_.EndRun(at, [this](std::string_view lines) { KeepLines(lines); });
+  }
 
-  // The current object's run of lines ends before `at`.
-  void CloseRun(const char* at) {
-    if (current_ != kNone && runStart_ && at > runStart_) {
-      std::vector<DocumentLineRun>& runs = publication_.objectLines;
-      PublicationObject& object = created_[current_];
-      if (object.runCount == 0) object.firstRun = static_cast<std::uint32_t>(runs.size());
-      runs.push_back(DocumentLineRun{runStart_, static_cast<std::size_t>(at - runStart_)});
-      ++object.runCount;
-    }
-    runStart_ = nullptr;
+  void KeepLines(std::string_view lines) {
+    if (current_ == kNone) return;
+    std::vector<DocumentLineRun>& runs = publication_.objectLines;
+    PublicationObject& object = created_[current_];
+    if (object.runCount == 0) object.firstRun = static_cast<std::uint32_t>(runs.size());
+    runs.push_back(DocumentLineRun{lines.data(), lines.size()});
+    ++object.runCount;
   }
 
   // Whose child an object is: a page, or a group or container, by index.
@@ -278,30 +263,12 @@ class DocumentReader {
     // Item keys outside a menu section are ignored.
   }
 
-  // The next piece of whole lines into the cursor.
-  bool NextPiece() {
-    std::string_view piece;
-    if (!lines_.NextLines(piece)) return false;
-    cursor_ = piece.data();
-    pieceEnd_ = piece.data() + piece.size();
-    return true;
-  }
-
-  // The next line at the cursor; false at the end of the document.
-  bool NextLine(std::string_view& line) {
-    if (cursor_ >= pieceEnd_ && !NextPiece()) return false;
-    const char* const lineEnd = DocumentLineReader::FindLineEnd(cursor_, pieceEnd_);
-    line = std::string_view(cursor_, static_cast<std::size_t>(lineEnd - cursor_));
-    cursor_ = lineEnd + 2;
-    return true;
-  }
-
   // Reads items up to the section's "MenuEnd" or the end of the document.
   void ReadMenu(std::vector<PublicationMenuItem>& top) {
     std::vector<MenuLevel> levels{MenuLevel{&top, kNone, false}};
     int depth = 0;
     std::string_view line;
-    while (NextLine(line)) {
+    while (scanner_.NextLine(line)) {
       const KeyedDocumentLine parts = LookUpDocumentLine(line);
       if (parts.value.empty()) continue;
       const DocumentKey* key = parts.key;
@@ -347,17 +314,7 @@ class DocumentReader {
   static constexpr std::size_t kNoPage = static_cast<std::size_t>(-1);
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-  DocumentLineReader& lines_;
-  // The unread rest of the current piece of lines, while a line is
-  // dispatched: the cursor may run past pieceEnd_ after the last line of
-  // the document, which has no CR LF.
-  const char* cursor_ = nullptr;
-  const char* pieceEnd_ = nullptr;
   DocumentLineScanner scanner_;
-  // Where the current object's open run of lines starts, and where the
-  // piece it was last seen in ends.
-  const char* runStart_ = nullptr;
-  const char* runPieceEnd_ = nullptr;
   const DocumentReadOptions& options_;
   Publication& publication_;
   DocumentTextStore& store_;

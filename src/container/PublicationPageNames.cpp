@@ -1,26 +1,43 @@
 #include "container/PublicationPageNames.h"
 
 namespace orv {
+namespace {
+
+std::string StemOf(std::string_view name) {
+  std::string stem(name);
+  while (!stem.empty() && (stem.back() == ' ' || (stem.back() >= '0' && stem.back() <= '9')))
+    stem.pop_back();
+  if (stem.find(' ') != std::string::npos) stem.push_back(' ');
+  return stem;
+}
+
+}  // namespace
 
 PublicationPageNames::PublicationPageNames() { names_.insert(std::string()); }
 
-std::string PublicationPageNames::Claim(std::string_view wanted) {
-  std::string name(wanted);
-  if (wanted.empty() || names_.count(name) != 0) {
-    std::string stem(wanted);
-    while (!stem.empty() && (stem.back() == ' ' || (stem.back() >= '0' && stem.back() <= '9')))
-      stem.pop_back();
-    if (stem.find(' ') != std::string::npos) stem.push_back(' ');
-    for (std::size_t n = 1; n <= pageCount_; ++n) {
-      std::string candidate = stem + std::to_string(n);
-      if (names_.count(candidate) == 0) {
-        name = std::move(candidate);
-        break;
-      }
-    }
+bool PublicationPageNames::Taken(std::string_view name) {
+  ++lookups_;
+  return names_.find(name) != names_.end();
+}
+
+// A stem never ends in a digit, so the number is the whole digit run at the
+// end of the name and no two stems share a name: every taken name is passed
+// over at most once, whatever the order of the claims.
+std::string PublicationPageNames::Numbered(std::string stem) {
+  std::size_t& next = firstFree_.try_emplace(stem, 1).first->second;
+  const std::size_t stemSize = stem.size();
+  for (;; ++next) {
+    stem.resize(stemSize);
+    stem += std::to_string(next);
+    if (!Taken(stem)) break;
   }
+  ++next;
+  return stem;
+}
+
+std::string PublicationPageNames::Claim(std::string_view wanted) {
+  std::string name = wanted.empty() || Taken(wanted) ? Numbered(StemOf(wanted)) : std::string(wanted);
   names_.insert(name);
-  ++pageCount_;
   return name;
 }
 

@@ -15,6 +15,7 @@
 #include "container/DocumentReader.h"
 #include "container/PublicationJson.h"
 #include "container/PublicationOutline.h"
+#include "fuzz/DocumentFuzzInput.h"
 
 namespace orv {
 namespace {
@@ -31,6 +32,7 @@ void Exercise(std::string_view document, bool tray, bool testRun) {
   };
   std::string out;
   const auto writeOut = [&out](const Publication& publication) {
+    EXPECT_TRUE(fuzz::PageNamesAreUnique(publication));
     WritePublicationJson(publication, out);
     WritePublicationOutline(publication, out);
   };
@@ -68,7 +70,10 @@ TEST(DocumentFuzzReplayTest, KeptInputsReadSafely) {
     if (input.bytes.empty()) continue;
     SCOPED_TRACE(input.name);
     // The first byte is the fuzz target's option byte; every reading is tried.
-    const std::string_view document = std::string_view(input.bytes).substr(1);
+    const std::string_view rest = std::string_view(input.bytes).substr(1);
+    const bool repeated = fuzz::IsRepeatedPageNames(static_cast<std::uint8_t>(input.bytes[0]));
+    const std::string made = repeated ? fuzz::RepeatedPageNames(rest) : std::string();
+    const std::string_view document = repeated ? std::string_view(made) : rest;
     for (const bool tray : {false, true}) Exercise(document, tray, !tray);
     ++replayed;
   }

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the publication document reader: as a plain entry,
 // as a well-formed zlib entry, as a damaged zlib stream and as an entry whose
-// data ends before its stated size. Every result is written out as JSON and
-// as an outline too.
+// data ends before its stated size, or first made into a document of many
+// pages named alike (DocumentFuzzInput.h). Every result is written out as
+// JSON and as an outline too.
 #include <zlib.h>
 
 #include <cstddef>
@@ -13,15 +14,19 @@
 #include "container/DocumentReader.h"
 #include "container/PublicationJson.h"
 #include "container/PublicationOutline.h"
+#include "fuzz/DocumentFuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
-  const std::string_view document(reinterpret_cast<const char*>(data + 1), size - 1);
+  const std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+  const bool repeated = orv::fuzz::IsRepeatedPageNames(flags);
+  const std::string made = repeated ? orv::fuzz::RepeatedPageNames(rest) : std::string();
+  const std::string_view document = repeated ? std::string_view(made) : rest;
 
   orv::DocumentReadOptions options;
-  options.trayApplication = flags & 1;
-  options.testRun = flags & 2;
+  options.trayApplication = flags & orv::fuzz::kTrayApplication;
+  options.testRun = flags & orv::fuzz::kTestRun;
   int lastPercent = -1;
   options.progress = [&lastPercent](int percent) {
     if (percent < lastPercent || percent > 100) __builtin_trap();
@@ -30,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   orv::Publication publication;
   std::string error;
-  switch ((flags >> 2) & 3) {
+  switch (orv::fuzz::StorageOf(flags)) {
     case 0:
       orv::ReadPublicationDocument(document, false, 0, options, publication, error);
       break;
@@ -55,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       break;
     }
   }
+  if (!orv::fuzz::PageNamesAreUnique(publication)) __builtin_trap();
   std::string out;
   orv::WritePublicationJson(publication, out);
   orv::WritePublicationOutline(publication, out);
