@@ -16,7 +16,6 @@ namespace orv {
 namespace {
 
 constexpr std::string_view kPageChangeName = "[PageChangeName]";
-constexpr int kMessageNoSuchPage = 246;
 constexpr ColourValue kWhite = 0xFFFFFF;
 
 }  // namespace
@@ -63,7 +62,7 @@ bool TPageNavigator::RequestPageChange(int index, bool runActions) {
     if (!open || name.empty()) return false;
     const int named = pages_.IndexOfName(name);
     if (named <= 0) {
-      engine_.Vars().SetLastError(Message(kMessageNoSuchPage));
+      engine_.Vars().SetLastError(Message(msg::kNoPage));
       return false;
     }
     index = named;
