@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/PageCoordinates.h"
 #include "objects/ObjectFrame.h"
 #include "objects/ObjectText.h"
 #include "pages/BackgroundObject.h"
@@ -65,9 +66,6 @@ struct TObjectFont {
   int CharSet = 1;
   ColourValue Color = 0;
 };
-
-// Sizes and places beyond this are taken as this.
-inline constexpr int kLargestCoordinate = 16777215;
 
 class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChangeReceiver {
  public:

@@ -8,7 +8,7 @@ namespace orv {
 
 int ReadCoordinate(std::string_view text, char decimalSymbol) {
   const std::int64_t value = NumberParam(text, decimalSymbol, 0);
-  return static_cast<int>(std::clamp(value, -kLargestCoordinate, kLargestCoordinate));
+  return static_cast<int>(std::clamp<std::int64_t>(value, -kLargestCoordinate, kLargestCoordinate));
 }
 
 int ReadObjectSize(std::string_view text, char decimalSymbol) {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace orv {
+#include "base/PageCoordinates.h"
 
-inline constexpr std::int64_t kLargestCoordinate = 16777215;
+namespace orv {
 
 // A coordinate, beyond 16,777,215 either way clamped; a text that is not a
 // whole number counts 0.
