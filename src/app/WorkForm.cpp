@@ -331,6 +331,8 @@ void TWorkForm::RefreshObjectCursors() {
 
 // --- Page objects -------------------------------------------------------------
 
+TPageChangeSteps& TWorkForm::PageSteps() { return *steps_; }
+
 bool TWorkForm::PageSwitching() const { return pages_->Switching() || (steps_ && steps_->Waiting()); }
 
 TOrvalisObj* TWorkForm::FindObject(std::string_view name, bool includeFloating) {

@@ -30,6 +30,7 @@ class TSlideShow;
 class TSplashScreenForm;
 class TIdleReturnTimer;
 class TOVPageList;
+class TPageChangeSteps;
 class TPageNavigator;
 class TRegistryStore;
 class TScriptEngine;
@@ -72,6 +73,9 @@ class TWorkForm : public QWidget, public TObjectHost {
   TOVPageList& Pages() { return *pages_; }
   const TOVPageList& Pages() const { return *pages_; }
   TPageNavigator& Navigator() { return *navigator_; }
+  // The window's parts of a page switch (cartoons, drag image), which
+  // object commands that redraw part of a page use as well.
+  TPageChangeSteps& PageSteps();
   // The slide show of the publication's scripts.
   TSlideShow& SlideShow() { return *slideShow_; }
   TScriptEngine& Engine() override { return engine_; }

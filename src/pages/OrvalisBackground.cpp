@@ -122,6 +122,15 @@ void TOrvalisBackground::RemoveObject(TBackgroundObject* object) {
   objects_.erase(std::remove(objects_.begin(), objects_.end(), object), objects_.end());
 }
 
+void TOrvalisBackground::RestackObject(TBackgroundObject* object, bool toFront) {
+  const auto at = std::find(objects_.begin(), objects_.end(), object);
+  if (at == objects_.end()) return;
+  if (toFront)
+    std::rotate(at, at + 1, objects_.end());
+  else
+    std::rotate(objects_.begin(), at, at + 1);
+}
+
 void TOrvalisBackground::Notify(int message, const std::string& text, const std::string& data,
                                 bool includeMaster) {
   // A copy: an object may remove itself or others while it is told.

@@ -93,6 +93,9 @@ class TOrvalisBackground : public QWidget {
   void AddObject(TBackgroundObject* object);
   void RemoveObject(TBackgroundObject* object);
   const std::vector<TBackgroundObject*>& Objects() const { return objects_; }
+  // Makes a listed object the last (painted over the others, found after
+  // them) or the first; nothing for one not listed.
+  void RestackObject(TBackgroundObject* object, bool toFront);
 
   // Passes a notification to the page's objects and, with `includeMaster`
   // while the master page is shown, to the master page as well.

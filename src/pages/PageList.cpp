@@ -1,6 +1,7 @@
 #include "pages/PageList.h"
 
 #include <QResizeEvent>
+#include <algorithm>
 
 #include "base/Ansi.h"
 #include "pages/Page.h"
@@ -28,6 +29,11 @@ int TOVPageList::IndexOfName(std::string_view name) const {
   for (int i = 0; i < Count(); ++i)
     if (AnsiSameText(pages_[i]->Name(), name)) return i;
   return -1;
+}
+
+int TOVPageList::IndexOfPage(const TOVPage* page) const {
+  const auto at = std::find(pages_.begin(), pages_.end(), page);
+  return at != pages_.end() ? static_cast<int>(at - pages_.begin()) : -1;
 }
 
 void TOVPageList::SetPageIndex(int index) {

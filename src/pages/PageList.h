@@ -31,6 +31,8 @@ class TOVPageList : public QWidget {
   TOVPage& InsertPage(std::string_view name, int index);
   // First page named `name` regardless of letter case; -1 for none.
   int IndexOfName(std::string_view name) const;
+  // The index of `page`; -1 when it is not in the list.
+  int IndexOfPage(const TOVPage* page) const;
 
   int PageIndex() const { return pageIndex_; }
   // The page being switched to while a switch runs, otherwise PageIndex().

@@ -6,6 +6,7 @@
 #include "container/DocumentValue.h"
 #include "objects/ObjectHost.h"
 #include "objects/VariableReferences.h"
+#include "objects/text/TextFont.h"
 #include "script/Engine.h"
 #include "script/Vars.h"
 
@@ -62,5 +63,10 @@ bool TBaseArticle::FileNameRefersTo(std::string_view bracketName) const {
 TVars* TBaseArticle::Vars() const { return Host() != nullptr ? &Host()->Engine().Vars() : nullptr; }
 
 void TBaseArticle::PaintTo(QPainter& painter) { control_.PaintOwnerTo(painter); }
+
+void TBaseArticle::FontColourChanged() {
+  control_.SetDefaultTextColour(TextColourOf(Font()));
+  update();
+}
 
 }  // namespace orv

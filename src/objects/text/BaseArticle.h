@@ -27,6 +27,9 @@ class TBaseArticle : public TOrvalisObj {
   // Linked article: lays its chain out again.
   virtual void Reload(bool resetScroll) = 0;
   virtual bool JumpToBookmark(std::string_view name) = 0;
+  // Shows text that names no colour in the font's colour (a chain takes
+  // its first box's).
+  virtual void FontColourChanged();
   std::string CopyText(bool toClipboard) const { return control_.CopyText(toClipboard); }
   TTextControl& Control() { return control_; }
 

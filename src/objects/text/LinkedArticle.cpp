@@ -215,6 +215,14 @@ void TOrvalisLinkedArticle::SetTextFileOfChain(std::string_view name, bool reloa
   if (reload) first.LayOutChain(true);
 }
 
+void TOrvalisLinkedArticle::FontColourChanged() {
+  const QColor colour = TextColourOf(First().Font());
+  for (TOrvalisLinkedArticle* box = &First(); box != nullptr; box = box->next_) {
+    box->control_.SetDefaultTextColour(colour);
+    box->update();
+  }
+}
+
 void TOrvalisLinkedArticle::SetOverrideFontOfChain(bool on) {
   if (prev_ != nullptr) return;
   for (TOrvalisLinkedArticle* box = this; box != nullptr; box = box->next_) {

@@ -46,6 +46,7 @@ class TOrvalisLinkedArticle : public TBaseArticle {
   bool JumpToBookmark(std::string_view name) override;
   void SetTextFileOfChain(std::string_view name, bool reload);
   void SetOverrideFontOfChain(bool on);
+  void FontColourChanged() override;
   // The text for finding: the box's part, shown or kept.
   rt::RichTextDocument& SearchText();
   TFindParts FindParts() override;

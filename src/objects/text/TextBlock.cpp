@@ -110,6 +110,11 @@ void TOrvalisText::ApplyObjectFont(int mode) {
   Fill();
 }
 
+void TOrvalisText::FontColourChanged() {
+  control_.SetDefaultTextColour(TextColourOf(Font()));
+  update();
+}
+
 void TOrvalisText::TextChanged() {
   if (control_.Built()) Fill();
 }

@@ -22,6 +22,8 @@ class TOrvalisText : public TOrvalisDragObj {
   // 2 replaces each character's style, any other adds the font's. Waits for
   // the next fill when the page is not shown.
   void ApplyObjectFont(int mode);
+  // Shows text that names no colour in the font's colour.
+  void FontColourChanged();
   std::string CopyText(bool toClipboard) const { return control_.CopyText(toClipboard); }
   // The text for finding: the one shown, or the one held when not shown.
   rt::RichTextDocument& SearchText();

@@ -112,6 +112,11 @@ void TTextControl::SetDocument(std::unique_ptr<rt::RichTextDocument> document) {
 void TTextControl::Attach() {
   if (view_ == nullptr) return;
   view_->SetRichText(document_.get());
+  // The view's text control forgets the text colour with its document and
+  // hears of it again only when the palette changes; an unchanged colour
+  // would leave the new text black.
+  QEvent paletteChange(QEvent::PaletteChange);
+  QCoreApplication::sendEvent(view_, &paletteChange);
   view_->moveCursor(QTextCursor::Start);
 }
 
@@ -123,6 +128,14 @@ void TTextControl::Load(std::string_view text, int codePage) {
 void TTextControl::Clear() {
   document_->LoadPlainText({});
   Attach();
+}
+
+void TTextControl::SetDefaultTextColour(const QColor& colour) {
+  document_->SetDefaultTextColor(colour);
+  if (view_ != nullptr) {
+    view_->SetDefaultTextColor(colour);
+    view_->viewport()->update();
+  }
 }
 
 // --- Variable fields ----------------------------------------------------------------

@@ -14,6 +14,7 @@
 
 #include "objects/text/TextFields.h"
 
+class QColor;
 class QMenu;
 class QPainter;
 class QPoint;
@@ -50,6 +51,8 @@ class TTextControl {
   // Text (RTF or plain text in `codePage`) as the document's new content.
   void Load(std::string_view text, int codePage);
   void Clear();
+  // The colour of text that names none, in the document and the view.
+  void SetDefaultTextColour(const QColor& colour);
 
   // --- Variable fields ----------------------------------------------------
   // Turns every "[...]" reference into a field; the caret goes to the start.
