@@ -25,6 +25,7 @@
 #include "base/PathNames.h"
 #include "commands/CoreCommands.h"
 #include "commands/navigation/NavigationCommands.h"
+#include "commands/objects/ObjectCommands.h"
 #include "container/ObjectNameRule.h"
 #include "container/Package.h"
 #include "container/PackageDocument.h"
@@ -206,6 +207,7 @@ TPublicationSession::TPublicationSession(TPlayerCommandLine commandLine)
       engine_(vars_, scriptHost_) {
   RegisterCoreCommands(engine_.Commands());
   RegisterNavigationCommands(engine_.Commands());
+  RegisterObjectCommands(engine_.Commands());
   varHost_.SetValue(svCommandLine, commandLine_.Text);
   // Script alerts and shown errors go through the player's message box,
   // which an unattended run also finds on standard error.
