@@ -119,13 +119,16 @@ TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
   for (const char* expected :
        {"Clicks=2", "ClickedBy=HelloButton", "InBox=no", "LeftBox=1", "Dropped=Basket at 390,200", "StripClicks=1",
         "Sound=Checked", "SoundClicks=1", "Colour=Red", "Triangle=1",
-        // Every page was visited once and the input ended on the fifth.
-        "Current=Texts", "Goodbye=Visited 5 pages",
+        // Every page was visited once and the input ended on the sixth.
+        "Current=Objects", "Goodbye=Visited 6 pages",
         // The texts page: the score button twice, the link that runs a
         // script once, and last the link to the bookmark.
         "Score=2", "LinkRuns=1", "HyperlinkClickedText=Go to the end",
         // The quiz's message dialog, answered by keys with its second button.
-        "Answer=2"})
+        "Answer=2",
+        // The objects page: what its enter action asked of the objects it
+        // had moved and sized, and what the restyling button left.
+        "BoxLeft=40", "BallWidth=140", "StarWidth=64", "BallVisible=False", "StarLeft=250"})
     if (saved.count(expected) == 0) missing += std::string(expected) + "\n";
   std::string all;
   for (const std::string& line : saved) all += line + "\n";
@@ -212,6 +215,37 @@ TEST_F(DemoPublicationPlayed, TextsPageFollowsItsVariablesAndLinks) {
   EXPECT_GT(CountPixels(end, first, dark), 200) << "text in the first box";
   EXPECT_GT(CountPixels(end, second, dark), 200) << "text flowed into the second box";
   EXPECT_EQ(CountPixels(end, second, navy), 0) << "the second box shows the start of the file";
+}
+
+TEST_F(DemoPublicationPlayed, ObjectsPageMovesRestylesHidesAndReorders) {
+  const QImage start = Shot("demo-objects-start.png");
+  const QImage end = Shot("demo-objects.png");
+  ASSERT_FALSE(start.isNull());
+  ASSERT_FALSE(end.isNull());
+  const auto red = [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+  const auto orange = [](QColor c) { return c.red() > 200 && c.green() > 150 && c.green() < 220 && c.blue() < 160; };
+  const auto blue = [](QColor c) { return c.blue() > 200 && c.red() < 160; };
+  const auto yellow = [](QColor c) { return c.red() > 200 && c.green() > 180 && c.blue() < 80; };
+  // The box was moved to (40, 40) and keeps its 160 x 90 size; the button
+  // filled it red.
+  EXPECT_EQ(BoundsOf(start, QRect(0, 0, 220, 140), orange), QRect(41, 41, 158, 88));
+  EXPECT_GT(CountPixels(end, QRect(45, 45, 150, 80), red), 150 * 80 * 9 / 10);
+  // The ball was sized from 90 x 90 to 140 x 70 at (220, 20) (the star
+  // covers its right end), then hidden.
+  const QRect ball = BoundsOf(start, QRect(210, 10, 130, 100), blue);
+  EXPECT_EQ(ball.left(), 221);
+  EXPECT_GE(ball.width(), 115);
+  EXPECT_LE(ball.height(), 70);
+  EXPECT_GE(ball.height(), 64);
+  EXPECT_EQ(CountPixels(end, QRect(210, 10, 30, 100), blue), 0);
+  // The star moved from (340, 20) to (250, 40).
+  EXPECT_GT(CountPixels(start, QRect(340, 20, 64, 64), yellow), 0);
+  EXPECT_EQ(CountPixels(end, QRect(340, 20, 64, 64), yellow), 0);
+  EXPECT_GT(CountPixels(end, QRect(250, 40, 64, 64), yellow), 0);
+  // The note's font became larger, bold and green.
+  const auto green = [](QColor c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; };
+  EXPECT_EQ(CountPixels(start, QRect(20, 140, 560, 50), green), 0);
+  EXPECT_GT(CountPixels(end, QRect(20, 140, 560, 50), green), 500);
 }
 
 }  // namespace
