@@ -38,6 +38,7 @@
 #include "pages/PageListChangeSteps.h"
 #include "pages/PageListNavigator.h"
 #include "pages/PictureCache.h"
+#include "script/ActionEvaluator.h"
 #include "script/Engine.h"
 #include "script/Vars.h"
 #include "ui/PostedWorkEvent.h"
@@ -633,7 +634,8 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
   slideShow_->Stop();
   const int current = pages_->PageIndex();
   if (TOVPage* page = pages_->Page(current); page != nullptr && !page->Background().ExitAction().empty())
-    engine_.RunScript(page->Background().ExitAction(), 0, kSourcePageExit, kPublicationObjectType, page->Name());
+    engine_.RunScript(page->Background().ExitAction(), eoNoPageChange, kSourcePageExit, kPublicationObjectType,
+                      page->Name());
   engine_.SetClosing(true);
   closed_ = true;
   if (OnBeforeClose) OnBeforeClose();

@@ -8,6 +8,7 @@
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
 #include "pages/PageList.h"
+#include "script/ActionEvaluator.h"
 #include "script/Engine.h"
 #include "ui/PostedWorkEvent.h"
 
@@ -36,7 +37,10 @@ TPageNavigator::~TPageNavigator() {
 
 bool TPageNavigator::RunAction(std::string_view script, int source, std::string_view sourceName) {
   if (engine_.Closing()) return false;
-  engine_.RunScript(script, 0, static_cast<std::uint8_t>(source), kPublicationObjectType, sourceName);
+  // A page change asked for while one is being decided or left would nest
+  // without end: those actions refuse it.
+  const std::uint8_t options = source == kSourcePageChange || source == kSourcePageExit ? eoNoPageChange : 0;
+  engine_.RunScript(script, options, static_cast<std::uint8_t>(source), kPublicationObjectType, sourceName);
   return !engine_.Closing();
 }
 

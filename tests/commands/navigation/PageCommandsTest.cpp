@@ -106,6 +106,29 @@ TEST_F(PageCommandsTest, AChangeOnTheLastRealLineOfAnEnterActionWaitsForItsEnd) 
   }
 }
 
+// The publication's page-change action and a page's exit action run while
+// a change is decided or under way: a change they ask for is refused with
+// 255 and their script stops there; the change under way goes on.
+TEST_F(PageCommandsTest, PageChangeAndExitActionsRefuseChangesOfTheirOwn) {
+  struct Case {
+    const char* publicationKeys;
+    const char* pageAKeys;
+  } cases[] = {
+      {"PageChangeAction=GotoPage \"C\"\xB6SetVar \"[Trace]\" \"[Trace]x\"\r\n", ""},
+      {"", "PgExitAction=GotoNextPage\xB6SetVar \"[Trace]\" \"[Trace]x\"\r\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Load(std::string("ScreenWidth=200\r\nScreenHeight=100\r\n") + c.publicationKeys +
+                     "NewPage=A\r\n" + c.pageAKeys + "NewPage=B\r\nPgEnterAction=SetVar \"[Trace]\" \"[Trace]B\"\r\n"
+                     "NewPage=C\r\nPgEnterAction=SetVar \"[Trace]\" \"[Trace]C\"\r\n"));
+    vars.SetVar("[Trace]", "");
+    form->Navigator().RequestPageChange(2, true);
+    DeliverPosted();
+    EXPECT_EQ(PageName(), "B") << c.publicationKeys << c.pageAKeys;
+    EXPECT_EQ(Var("Trace"), "B") << c.publicationKeys << c.pageAKeys;
+  }
+}
+
 // D sends the visitor back where they came from. Made later, the return
 // must still not record D nor keep the entry it went back to: the next
 // return goes further back, never forward to D.
