@@ -320,8 +320,7 @@ TPublicationSession::StartResult TPublicationSession::Install(LoadedPublication&
   varHost_.SetValue(svOVType, RunModeLetter(package.Header().ReloadForm ? runmode::kReloaded
                                                                          : package.Header().RunMode));
   scriptHost_.SetAlertTitle(texts.Text("L_ERRORTITLE="));
-  // Errors are shown unless the publication says otherwise.
-  vars_.SetErrorDisplay(settings.Text("SHOWERRORS=").empty() || settings.Yes("SHOWERRORS="));
+  vars_.SetErrorDisplay(settings.Yes("SHOWERRORS="));
   scriptHost_.SetEscClosesPublication(settings.Yes("ALLOWESC=") ||
                                       commandLine_.RunMode == cmdmode::kSaverRunning);
 

@@ -57,6 +57,12 @@ enum : std::uint8_t { roNoPageChange = 1, roRestricted = 2, roRunNow = 4 };
 // Docking inside the parent ("ANCHOR=").
 enum TObjectAnchor : std::uint8_t { anNone = 0, anTop = 1, anBottom = 2, anLeft = 3, anRight = 4, anFill = 5 };
 
+// Bits of TObjectFont::Style.
+inline constexpr int kFontBold = 1;
+inline constexpr int kFontItalic = 2;
+inline constexpr int kFontUnderline = 4;
+inline constexpr int kFontStrikeOut = 8;
+
 // The object's font as the document gives it; objects never take their
 // parent's.
 struct TObjectFont {

@@ -4,8 +4,8 @@
 
 #include "app/WorkForm.h"
 #include "base/Messages.h"
+#include "commands/objectparams/ObjectGeometryText.h"
 #include "commands/objectparams/ObjectInfoName.h"
-#include "commands/objects/ObjectCommandParams.h"
 #include "commands/objects/ObjectCommands.h"
 #include "commands/objects/ObjectInfoValues.h"
 #include "commands/objects/ObjectLookup.h"
@@ -31,8 +31,6 @@
 namespace orv {
 
 namespace {
-
-constexpr int kMsgBadObjectInfo = 252;
 
 bool IsTimer(const TOrvalisObj& object) { return dynamic_cast<const TOrvalisTimer*>(&object) != nullptr; }
 
@@ -64,7 +62,7 @@ void GetObjectInfoBody(TActionEval& eval) {
   const std::string& name = eval.Param(2);
   const std::optional<ObjectInfo> info = ReadObjectInfoName(name);
   if (!info) {
-    eval.Vars().SetLastError(name + "||" + std::string(Message(kMsgBadObjectInfo)));
+    eval.Vars().SetLastError(name + "||" + std::string(Message(msg::kInvalidObjectInfo)));
     return;
   }
   eval.Vars().SetVar(eval.Param(3), ObjectInfoValue(*target, *info));
@@ -89,14 +87,16 @@ void ChangePlacement(const TargetObject& target, Change change) {
 void MoveObjectBody(TActionEval& eval) {
   const std::optional<TargetObject> target = FindTargetObject(eval);
   if (!target) return;
-  const QPoint to(CoordinateParam(eval, 2), CoordinateParam(eval, 3));
+  const char decimal = eval.Vars().DecimalSymbol();
+  const QPoint to(ReadCoordinate(eval.Param(2), decimal), ReadCoordinate(eval.Param(3), decimal));
   ChangePlacement(*target, [to](TOrvalisObj& object) { MoveObjectTo(object, to); });
 }
 
 void SizeObjectBody(TActionEval& eval) {
   const std::optional<TargetObject> target = FindTargetObject(eval);
   if (!target) return;
-  const int width = SizeParam(eval, 2), height = SizeParam(eval, 3);
+  const char decimal = eval.Vars().DecimalSymbol();
+  const int width = ReadObjectSize(eval.Param(2), decimal), height = ReadObjectSize(eval.Param(3), decimal);
   ChangePlacement(*target, [width, height](TOrvalisObj& object) { SizeObjectTo(object, width, height); });
 }
 

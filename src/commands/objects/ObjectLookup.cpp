@@ -19,8 +19,6 @@ namespace orv {
 
 namespace {
 
-constexpr int kMsgNoObject = 251;
-
 // The background the object sits on directly (the master page's own for
 // its objects, wherever that background is shown).
 const TOrvalisBackground* InnermostBackground(const TOrvalisObj& object) {
@@ -50,7 +48,7 @@ std::optional<TargetObject> FindTargetObject(TActionEval& eval) {
   const std::string& name = eval.Param(1);
   TOrvalisObj* object = window->FindObject(name, true);
   if (object == nullptr) {
-    eval.Vars().SetLastError("\"" + name + "\"||" + std::string(Message(kMsgNoObject)));
+    eval.Vars().SetLastError("\"" + name + "\"||" + std::string(Message(msg::kNoSuchObject)));
     return std::nullopt;
   }
   TargetObject target;

@@ -31,15 +31,6 @@
 namespace orv {
 namespace {
 
-constexpr int kNoCaptionMessage = 341;
-constexpr int kNoFileNameMessage = 342;
-
-// Font style bits of TObjectFont.
-constexpr int kBoldBit = 1;
-constexpr int kItalicBit = 2;
-constexpr int kUnderlineBit = 4;
-constexpr int kStrikeOutBit = 8;
-
 char DecimalSymbol(TActionEval& eval) { return eval.Vars().DecimalSymbol(); }
 
 // The object, with "[LastError]" emptied as every Set command does once it
@@ -83,8 +74,8 @@ void SetObjectLineBody(TActionEval& eval) {
 }
 
 int StyleBits(const FontStyleWords& words) {
-  return (words.Bold ? kBoldBit : 0) | (words.Italic ? kItalicBit : 0) | (words.Underline ? kUnderlineBit : 0) |
-         (words.StrikeOut ? kStrikeOutBit : 0);
+  return (words.Bold ? kFontBold : 0) | (words.Italic ? kFontItalic : 0) | (words.Underline ? kFontUnderline : 0) |
+         (words.StrikeOut ? kFontStrikeOut : 0);
 }
 
 // Lays the object's text out again in its new font.
@@ -168,7 +159,7 @@ void SetObjectCaptionBody(TActionEval& eval) {
     // anew when the text changes.
     object.SetTxt(text);
   } else {
-    eval.Vars().SetLastError(Message(kNoCaptionMessage));
+    eval.Vars().SetLastError(Message(msg::kNoObjectCaption));
     return;
   }
   ShowChangedLook(eval, *target);
@@ -211,7 +202,7 @@ void SetObjectFileNameBody(TActionEval& eval) {
   const std::optional<TargetObject> target = FindAndClear(eval);
   if (!target) return;
   if (!LoadFileOf(*target->Object, eval.Param(2))) {
-    eval.Vars().SetLastError(Message(kNoFileNameMessage));
+    eval.Vars().SetLastError(Message(msg::kNoObjectFileName));
     return;
   }
   ShowChangedLook(eval, *target);
