@@ -21,6 +21,7 @@
 #include "objects/ObjectHost.h"
 #include "objects/VariableReferences.h"
 #include "pages/BackgroundMessages.h"
+#include "pages/ObjectNameIndex.h"
 #include "pages/OrvalisBackground.h"
 #include "script/Engine.h"
 #include "script/ScriptLines.h"
@@ -57,9 +58,13 @@ TOrvalisObj::~TOrvalisObj() {
   BindVariable({});
   WatchTextVariables({});
   if (TOrvalisBackground* page = dynamic_cast<TOrvalisBackground*>(parentWidget())) page->RemoveObject(this);
+  TObjectNameIndex::ObjectsChanged();
 }
 
-void TOrvalisObj::SetObjectName(std::string_view name) { name_ = name; }
+void TOrvalisObj::SetObjectName(std::string_view name) {
+  name_ = name;
+  TObjectNameIndex::ObjectsChanged();
+}
 
 void TOrvalisObj::BindVariable(std::string_view name) {
   if (host_ == nullptr || name == boundVariable_) return;

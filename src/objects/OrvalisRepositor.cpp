@@ -6,16 +6,19 @@
 #include "container/DocumentValue.h"
 #include "objects/Docking.h"
 #include "pages/BackgroundMessages.h"
+#include "pages/ObjectNameIndex.h"
 
 namespace orv {
 
 void TOrvalisRepositor::AddChild(TOrvalisObj* child) {
   if (child == nullptr || std::find(children_.begin(), children_.end(), child) != children_.end()) return;
   children_.push_back(child);
+  TObjectNameIndex::ObjectsChanged();
 }
 
 void TOrvalisRepositor::RemoveChild(TOrvalisObj* child) {
   children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
+  TObjectNameIndex::ObjectsChanged();
 }
 
 std::vector<TBackgroundObject*> TOrvalisRepositor::ChildObjects() const {

@@ -8,6 +8,7 @@
 #include "base/Ansi.h"
 #include "pages/BackgroundMessages.h"
 #include "pages/BackgroundObject.h"
+#include "pages/ObjectNameIndex.h"
 #include "pages/PictureCache.h"
 
 namespace orv {
@@ -114,12 +115,14 @@ TOrvalisBackground::PaletteChoice TOrvalisBackground::ChoosePalette(bool documen
 }
 
 void TOrvalisBackground::AddObject(TBackgroundObject* object) {
-  if (object != nullptr && std::find(objects_.begin(), objects_.end(), object) == objects_.end())
-    objects_.push_back(object);
+  if (object == nullptr || std::find(objects_.begin(), objects_.end(), object) != objects_.end()) return;
+  objects_.push_back(object);
+  TObjectNameIndex::ObjectsChanged();
 }
 
 void TOrvalisBackground::RemoveObject(TBackgroundObject* object) {
   objects_.erase(std::remove(objects_.begin(), objects_.end(), object), objects_.end());
+  TObjectNameIndex::ObjectsChanged();
 }
 
 void TOrvalisBackground::RestackObject(TBackgroundObject* object, bool toFront) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/Ansi.h"
+#include "pages/ObjectNameIndex.h"
 #include "pages/Page.h"
 
 namespace orv {
@@ -20,6 +21,7 @@ TOVPage& TOVPageList::InsertPage(std::string_view name, int index) {
   page->setGeometry(rect());
   page->hide();
   pages_.insert(pages_.begin() + index, page);
+  TObjectNameIndex::ObjectsChanged();
   if (pageIndex_ >= index) ++pageIndex_;
   if (nextPageIndex_ >= index) ++nextPageIndex_;
   return *page;

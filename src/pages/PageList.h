@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "pages/ObjectNameIndex.h"
+
 namespace orv {
 
 class TOVPage;
@@ -33,6 +35,10 @@ class TOVPageList : public QWidget {
   int IndexOfName(std::string_view name) const;
   // The index of `page`; -1 when it is not in the list.
   int IndexOfPage(const TOVPage* page) const;
+  // The objects named `name` on any page, by page in page order.
+  std::span<const TObjectNameIndex::Hit> ObjectsNamed(std::string_view name) const {
+    return nameIndex_.Find(*this, name);
+  }
 
   int PageIndex() const { return pageIndex_; }
   // The page being switched to while a switch runs, otherwise PageIndex().
@@ -63,6 +69,7 @@ class TOVPageList : public QWidget {
 
  private:
   std::vector<TOVPage*> pages_;
+  mutable TObjectNameIndex nameIndex_;
   int pageIndex_ = -1;
   int nextPageIndex_ = -1;
   bool switching_ = false;

@@ -67,6 +67,36 @@ TEST_F(FindObjectTest, CurrentPageFirstThenThePagesInOrderDepthFirstWithoutCase)
   }
 }
 
+// Lookups go through an index of names: every change to the objects after
+// a first lookup must show in the next one.
+TEST_F(FindObjectTest, LookupsFollowRenamesRemovalsRestackingAndNewPages) {
+  ASSERT_TRUE(LoadDocument(Document()));
+  form->Navigator().ShowPage(1);
+  ASSERT_EQ(form->FindObject("Deep", false)->x(), 11);
+
+  TOrvalisObj* onlyTwo = form->FindObject("OnlyTwo", false);
+  onlyTwo->SetObjectName("Renamed");
+  EXPECT_EQ(form->FindObject("OnlyTwo", false), nullptr);
+  EXPECT_EQ(form->FindObject("renamed", false), onlyTwo);
+
+  // Two of one name on one page: the page's stacking order decides.
+  TOrvalisBackground& one = form->Pages().Page(1)->Background();
+  TOrvalisObj* pageDeep = form->FindObject("Deep", false);
+  for (TBackgroundObject* object : one.Objects())
+    if (object->ObjectName() == "Deep") pageDeep = dynamic_cast<TOrvalisObj*>(object);
+  ASSERT_EQ(pageDeep->x(), 12);
+  one.RestackObject(pageDeep, false);
+  EXPECT_EQ(form->FindObject("Deep", false), pageDeep);
+
+  delete form->FindObject("Shared", false);  // the master page's
+  EXPECT_EQ(form->FindObject("Shared", false)->x(), 21);
+
+  form->Pages().InsertPage("Inserted", 1);
+  const TFoundObject found = FindPageObject(form->Pages(), "Renamed");
+  ASSERT_EQ(found.Object, onlyTwo);
+  EXPECT_EQ(found.Page, &form->Pages().Page(3)->Background());
+}
+
 TEST_F(FindObjectTest, FloatingWindowsAnswerFirstOnlyWhenAskedFor) {
   ASSERT_TRUE(LoadDocument(Document()));
   form->Navigator().ShowPage(1);
