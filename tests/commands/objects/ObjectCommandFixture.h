@@ -9,31 +9,22 @@
 #include <QCursor>
 #include <QImage>
 #include <QScreen>
-#include <QWindow>
 #include <cstdint>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "app/ScriptedWindowFixture.h"
 #include "app/WorkForm.h"
-#include "commands/CoreCommands.h"
 #include "commands/navigation/PageCommands.h"
 #include "commands/objects/ObjectCommands.h"
-#include "container/DocumentReader.h"
-#include "container/Publication.h"
 #include "objects/ObjectPage.h"
 #include "objects/ObjectWindowFixture.h"
 #include "objects/OrvalisObj.h"
 #include "objects/text/LinkedArticleChains.h"
-#include "pages/BackgroundMessages.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/Page.h"
 #include "pages/PageList.h"
-#include "script/Engine.h"
-#include "script/HeadlessVarHost.h"
-#include "script/Vars.h"
-#include "ui/QtScriptHost.h"
 
 namespace orv::test {
 
@@ -102,63 +93,30 @@ inline std::string EveryTypePage(const std::string& pageName, const std::string&
   return page;
 }
 
-class ObjectCommandFixture : public ::testing::Test {
+class ObjectCommandFixture : public ScriptedWindowFixture {
  protected:
   ObjectCommandFixture() {
-    RegisterCoreCommands(engine.Commands());
     RegisterPageCommands(engine.Commands());
     RegisterObjectCommands(engine.Commands());
-    host.OnAlert = [](const std::string&, const std::string&) {};
-  }
-  ~ObjectCommandFixture() override {
-    host.SetWindow(nullptr);
-    form.reset();
   }
 
   // Builds a 400 x 300 window on a white page from `pages` (the document
   // from its first page line on), tells the pages they are loaded, shows
   // the window and page `start`.
   bool Open(const std::string& pages, int start = 1) {
-    QCursor::setPos(-10000, -10000);
-    host.SetWindow(nullptr);
-    form.reset();
-    publication = Publication();
-    vars.Globals().Clear();
-    const std::string document = "ScreenWidth=400\r\nScreenHeight=300\r\n" + pages;
-    std::string error;
-    const bool read = ReadPublicationDocument(document, false, document.size(), {}, publication, error);
-    EXPECT_TRUE(read) << error;
-    if (!read) return false;
-    form = std::make_unique<TWorkForm>(publication, engine);
-    host.SetWindow(form.get());
+    if (!Build("ScreenWidth=400\r\nScreenHeight=300\r\n" + pages)) return false;
     // As the session does: chains of linked articles, then "loaded".
     TOVPageList& list = form->Pages();
     std::vector<TOrvalisBackground*> backgrounds;
     for (int i = 0; i < list.Count(); ++i) backgrounds.push_back(&list.Page(i)->Background());
     ChainLinkedArticles(backgrounds);
-    for (int i = 1; i < list.Count(); ++i) list.Page(i)->Background().Notify(kMsgLoaded, "", "", false);
-    if (list.Count() > 0) list.Page(0)->Background().Notify(kMsgLoaded, "", "", false);
-    form->show();
-    const bool up = WaitUntil([this] {
-      const QWindow* window = form->windowHandle();
-      return window != nullptr && window->isExposed();
-    });
-    EXPECT_TRUE(up) << "the window never came up";
+    NotifyLoaded();
+    const bool up = ShowWindow();
     form->ShowFirstPage(start);
     QCoreApplication::processEvents();
     return up;
   }
 
-  // The lines as one script of a button; returns its stop code.
-  int Run(const std::vector<std::string>& lines) {
-    std::string script;
-    for (const std::string& line : lines) script.append(line).append("\r\n");
-    return engine.RunScript(script, 0, 1, 26, "Button");
-  }
-  int Run(std::initializer_list<std::string> lines) { return Run(std::vector<std::string>(lines)); }
-  int Run(const std::string& line) { return Run(std::vector<std::string>{line}); }
-
-  std::string Var(const std::string& name) { return vars.GetVar(name); }
   std::string LastError() { return vars.GetVar("[LastError]"); }
   // GetObjectInfo through a script.
   std::string Info(const std::string& object, const std::string& name) {
@@ -179,8 +137,6 @@ class ObjectCommandFixture : public ::testing::Test {
     return object;
   }
 
-  int Page() const { return form->Pages().PageIndex(); }
-
   // The page display as the window shows it: the window's backing store
   // (what has been painted so far, nothing rendered afresh), in page
   // coordinates.
@@ -198,13 +154,6 @@ class ObjectCommandFixture : public ::testing::Test {
     return image;
   }
   QRgb PixelAt(QPoint at) { return Grab().pixel(at); }
-
-  Publication publication;
-  THeadlessVarHost varHost;
-  TVars vars{varHost};
-  TQtScriptHost host;
-  TScriptEngine engine{vars, host};
-  std::unique_ptr<TWorkForm> form;
 };
 
 }  // namespace orv::test
