@@ -6,6 +6,7 @@
 
 #include "base/Ansi.h"
 #include "objects/OrvalisObj.h"
+#include "objects/text/TextFont.h"
 #include "script/Vars.h"
 
 namespace orv {
@@ -44,10 +45,7 @@ QFont CaptionFont(const TObjectFont& font, double scale) {
   // scaled for a printer.
   const double height = std::nearbyint(std::abs(font.Size) * kScreenPixelsPerInch / 72.0);
   result.setPixelSize(std::max(1, static_cast<int>(std::nearbyint(height * scale))));
-  result.setBold(font.Style & 1);
-  result.setItalic(font.Style & 2);
-  result.setUnderline(font.Style & 4);
-  result.setStrikeOut(font.Style & 8);
+  ApplyFontStyle(font.Style, result);
   return result;
 }
 

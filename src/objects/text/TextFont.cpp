@@ -12,11 +12,15 @@ namespace orv {
 QFont TextFontOf(const TObjectFont& font) {
   QFont result(QString::fromStdString(AnsiToUtf8(font.Name)));
   result.setPointSize(std::max(1, std::abs(font.Size)));
-  result.setBold(font.Style & 1);
-  result.setItalic(font.Style & 2);
-  result.setUnderline(font.Style & 4);
-  result.setStrikeOut(font.Style & 8);
+  ApplyFontStyle(font.Style, result);
   return result;
+}
+
+void ApplyFontStyle(int style, QFont& font) {
+  font.setBold(style & kFontBold);
+  font.setItalic(style & kFontItalic);
+  font.setUnderline(style & kFontUnderline);
+  font.setStrikeOut(style & kFontStrikeOut);
 }
 
 QColor TextColourOf(const TObjectFont& font) { return ResolveColour(font.Color); }

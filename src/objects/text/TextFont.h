@@ -10,6 +10,8 @@ namespace orv {
 struct TObjectFont;
 
 QFont TextFontOf(const TObjectFont& font);
+// Bold, italic, underline and strike-out as the object's style bits say.
+void ApplyFontStyle(int style, QFont& font);
 QColor TextColourOf(const TObjectFont& font);
 // The code page of the font's character set; 1252 where it names none.
 int TextCodePageOf(const TObjectFont& font);
