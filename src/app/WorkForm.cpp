@@ -368,7 +368,7 @@ bool TWorkForm::PreviewKey(QKeyEvent& event) {
   TOVPage* page = pages_->Page(pages_->PageIndex());
   if (page == nullptr) return false;
   const QKeyCombination shortcut = KeyCombinationOfEvent(event);
-  const TOrvalisObj* focused = TOrvalisObj::ObjectOf(QApplication::focusWidget());
+  TOrvalisObj* focused = TOrvalisObj::ObjectOf(QApplication::focusWidget());
   TOrvalisBackground& background = page->Background();
   if (background.DispatchHotKey(shortcut, focused)) return true;
   TOVPage* master = pages_->Page(0);
@@ -381,6 +381,7 @@ bool TWorkForm::PreviewKey(QKeyEvent& event) {
   keys.AllowEsc = allowEsc_;
   keys.AllowPageUpDown = allowPageUpDown_;
   keys.EditHasFocus = EditHasFocus();
+  if (event.key() == Qt::Key_Escape && focused != nullptr) keys.EscBlocked = focused->TakeEscape();
   switch (navigator_->HandleKey(event.key(), keys)) {
     case TPageNavigator::KeyResult::Close:
       close();

@@ -169,6 +169,10 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   void ActivateByHotKey() override;
   // Edit fields, list and combo boxes take the focus for their hot key.
   virtual bool TakesFocusByHotKey() const { return false; }
+  // Esc pressed while the object holds the focus, asked before the window
+  // takes Esc as its own key; true when the object used it (a masked field
+  // giving back its refused text).
+  virtual bool TakeEscape() { return false; }
 
   // --- Notifications and painting ----------------------------------------
   void Notify(int message, const std::string& text, const std::string& data) override;
