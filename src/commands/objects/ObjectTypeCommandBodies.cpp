@@ -40,18 +40,14 @@ T* FindOfType(TActionEval& eval) {
   return target ? dynamic_cast<T*>(target->Object) : nullptr;
 }
 
+// The bar keeps its range whole (the other end gives way), pulls its value
+// into it and redraws itself.
 void TrackBarSetMinBody(TActionEval& eval) {
-  if (auto* bar = FindOfType<TOrvalisTrackBar>(eval)) {
-    bar->SetMinimum(IntParam(eval, 2));
-    bar->update();
-  }
+  if (auto* bar = FindOfType<TOrvalisTrackBar>(eval)) bar->SetMinimum(IntParam(eval, 2));
 }
 
 void TrackBarSetMaxBody(TActionEval& eval) {
-  if (auto* bar = FindOfType<TOrvalisTrackBar>(eval)) {
-    bar->SetMaximum(IntParam(eval, 2));
-    bar->update();
-  }
+  if (auto* bar = FindOfType<TOrvalisTrackBar>(eval)) bar->SetMaximum(IntParam(eval, 2));
 }
 
 void PictureMagnifyBody(TActionEval& eval) {
