@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTextCursor>
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include "container/PublicationKeyTable.h"
 #include "commands/navigation/FindFlash.h"
 #include "commands/navigation/PlayerDialog.h"
+#include "objects/input/ListObjects.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/PageList.h"
 #include "pages/PageListNavigator.h"
@@ -190,9 +192,27 @@ bool TFindForm::ShowMatch(const TFindMatch& match) {
   TOrvalisBackground* page = nullptr;
   const QPoint at = object->PagePosition(&page);
   if (page == nullptr) return false;
+  QRect flashed(at, object->size());
+  if (match.kind == TFindMatch::fmItem)
+    if (auto* list = dynamic_cast<TOrvalisListObject*>(object)) flashed = ShowItem(*list, match.position, at);
   if (flash_ != nullptr) delete flash_.data();
-  flash_ = new TFindFlash(*page, QRect(at, object->size()));
+  flash_ = new TFindFlash(*page, flashed);
   return true;
+}
+
+QRect TFindForm::ShowItem(TOrvalisListObject& list, int index, QPoint at) {
+  // Chosen as a script would choose it: the variable is the reader's.
+  list.SetItemSelected(index, true);
+  const QRect whole(at, list.size());
+  auto* box = dynamic_cast<TOrvalisListBox*>(&list);
+  if (box == nullptr) return whole;
+  QListWidget& view = box->List();
+  QListWidgetItem* item = view.item(index);
+  if (item == nullptr) return whole;
+  view.scrollToItem(item);
+  const QRect row = view.visualItemRect(item).intersected(view.viewport()->rect());
+  if (row.isEmpty()) return whole;
+  return QRect(at + view.viewport()->mapTo(box, row.topLeft()), row.size());
 }
 
 void TFindForm::SelectInView(rt::RichTextView& view, int position, int length) {

@@ -23,6 +23,7 @@ class QPushButton;
 
 namespace orv {
 
+class TOrvalisListObject;
 class TWorkForm;
 
 namespace rt {
@@ -71,6 +72,10 @@ class TFindForm : public QDialog {
   // refused, or nothing there shows it.
   bool ShowMatch(const TFindMatch& match);
   void SelectInView(rt::RichTextView& view, int position, int length);
+  // Selects item `index` of a list or combo box whose page rectangle is at
+  // `at`; the rectangle to flash: the item's for a list box, the box's
+  // otherwise.
+  QRect ShowItem(TOrvalisListObject& list, int index, QPoint at);
   void ClearHighlight();
   void UpdateButtons();
   void Arrange();

@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <string>
 #include <vector>
 
 #include "FindWindowFixture.h"
+#include "objects/input/ListObjects.h"
 #include "objects/text/TextBlock.h"
 #include "richtext/RichTextDocument.h"
 
@@ -210,6 +212,35 @@ TEST_F(FindWindowFixture, ACaptionMatchFlashesTheButtonEightTimes) {
   EXPECT_EQ(inverted, (std::vector<bool>{false, true, false, true, false, true, false}));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(flash, nullptr);
+}
+
+// An item match selects the item, leaves the variable to the reader and
+// flashes the item's row in a list box, the whole box in a combo box.
+TEST_F(FindWindowFixture, AnItemMatchSelectsTheItemAndFlashesItsRow) {
+  const std::string items = "Text=alpha\xB6" "beta\xB6" "gamma pie";
+  ASSERT_TRUE(Open("NewPage=One\r\n" +
+                   ObjectLines(10, "L", QRect(10, 10, 150, 100), {items, "VarName=Pick", "ObjAction=" + Logs("c")}) +
+                   ObjectLines(11, "C", QRect(200, 10, 150, 24), {"Text=red\xB6" "green pie"})));
+  Run("FindFirst \"pie\" \"One\"");
+  auto* list = dynamic_cast<TOrvalisListBox*>(Object("L"));
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->SelectedIndex(), 2);
+  EXPECT_TRUE(list->List().item(2)->isSelected());
+  QPointer<TFindFlash> flash = Find().Flash();
+  ASSERT_NE(flash, nullptr);
+  QListWidget& view = list->List();
+  const QRect row = view.visualItemRect(view.item(2));
+  EXPECT_EQ(flash->geometry(), QRect(list->PagePosition() + view.viewport()->mapTo(list, row.topLeft()), row.size()));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Var("[Pick]"), "");
+  EXPECT_EQ(Var("[Log]"), "");
+
+  Run("FindNext");
+  auto* combo = dynamic_cast<TOrvalisListObject*>(Object("C"));
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(combo->SelectedIndex(), 1);
+  ASSERT_NE(Find().Flash(), nullptr);
+  EXPECT_EQ(Find().Flash()->geometry(), QRect(combo->PagePosition(), combo->size()));
 }
 
 }  // namespace
