@@ -25,6 +25,7 @@
 #include "base/PathNames.h"
 #include "commands/CoreCommands.h"
 #include "commands/navigation/NavigationCommands.h"
+#include "commands/media/MediaCommands.h"
 #include "commands/objects/ObjectCommands.h"
 #include "container/ObjectNameRule.h"
 #include "container/Package.h"
@@ -208,6 +209,7 @@ TPublicationSession::TPublicationSession(TPlayerCommandLine commandLine)
   RegisterCoreCommands(engine_.Commands());
   RegisterNavigationCommands(engine_.Commands());
   RegisterObjectCommands(engine_.Commands());
+  RegisterMediaCommands(engine_.Commands());
   varHost_.SetValue(svCommandLine, commandLine_.Text);
   // Script alerts and shown errors go through the player's message box,
   // which an unattended run also finds on standard error.

@@ -64,6 +64,9 @@ class TWindowPageSteps : public TPageChangeSteps {
   void HideDragImage() override { TOrvalisDragObj::ShowDragImage(false); }
   void ShowDragImage() override { TOrvalisDragObj::ShowDragImage(true); }
   void FocusFirstObject(int index) override { form_.FocusFirstObject(index); }
+  void StopMovers() override {
+    if (form_.OnStopMovers) form_.OnStopMovers();
+  }
   bool Waiting() const { return waiting_ > 0; }
 
  private:
@@ -639,7 +642,10 @@ void TWorkForm::closeEvent(QCloseEvent* event) {
                       page->Name());
   engine_.SetClosing(true);
   closed_ = true;
+  // The screenshot of a run sees moving objects and cartoons as they were.
   if (OnBeforeClose) OnBeforeClose();
+  if (OnStopMovers) OnStopMovers();
+  if (OnStopMedia) OnStopMedia();
   SaveWindowPosition();
   updateClock_->Stop();
   idleTimer_->Stop();

@@ -101,6 +101,10 @@ class TWorkForm : public QWidget, public TObjectHost {
   // Asked first when the window is to close, before the shutdown action
   // (the exit password); false keeps the publication open.
   std::function<bool()> OnCloseQuery;
+  // Every page change and the close stop the object movers; the close also
+  // stops every cartoon, sound and video. Set by whoever keeps them.
+  std::function<void()> OnStopMovers;
+  std::function<void()> OnStopMedia;
 
   // --- Size, frame and place -----------------------------------------------
   // Sizes and places the window for a W x H publication (the constructor

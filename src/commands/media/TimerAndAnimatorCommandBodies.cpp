@@ -1,0 +1,7 @@
+#include "commands/media/MediaCommands.h"
+
+namespace orv {
+
+void RegisterTimerAndAnimatorCommands(TCommandTable&) {}
+
+}  // namespace orv
