@@ -384,7 +384,10 @@ bool TWorkForm::PreviewKey(QKeyEvent& event) {
   keys.AllowEsc = allowEsc_;
   keys.AllowPageUpDown = allowPageUpDown_;
   keys.EditHasFocus = EditHasFocus();
-  if (event.key() == Qt::Key_Escape && focused != nullptr) keys.EscBlocked = focused->TakeEscape();
+  // An Esc the focused object used (a masked field giving back its
+  // refused text) goes no further: neither to the page keys nor to the
+  // object's own control.
+  if (event.key() == Qt::Key_Escape && focused != nullptr && focused->TakeEscape()) return true;
   switch (navigator_->HandleKey(event.key(), keys)) {
     case TPageNavigator::KeyResult::Close:
       close();

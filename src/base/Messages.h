@@ -31,6 +31,7 @@ inline constexpr int kPageChangeBlocked = 255;
 inline constexpr int kInvalidApplication = 256;
 inline constexpr int kFileMissing = 303;
 inline constexpr int kPathMissing = 304;
+inline constexpr int kInvalidInput = 320;
 inline constexpr int kRestrictedCommand = 321;
 inline constexpr int kMathSyntax = 323;
 inline constexpr int kInvalidInteger = 324;

@@ -56,7 +56,15 @@ std::string ArticleSelection(const TBaseArticle& article) {
 
 std::string SelectedTextOf(const TOrvalisObj& object) {
   if (const auto* article = dynamic_cast<const TBaseArticle*>(&object)) return ArticleSelection(*article);
+  if (const auto* edit = dynamic_cast<const TOrvalisEditField*>(&object)) return edit->SelectedText();
   return {};
+}
+
+// The caret of an edit field from 1: at the end of its selection.
+std::string CursorPositionOf(const TOrvalisObj& object) {
+  const auto* edit = dynamic_cast<const TOrvalisEditField*>(&object);
+  if (edit == nullptr) return {};
+  return std::to_string(edit->SelectionStart() + edit->SelectionLength() + 1);
 }
 
 std::string CaptionOf(const TOrvalisObj& object) {
@@ -69,8 +77,9 @@ std::string CaptionOf(const TOrvalisObj& object) {
     }
     return joined;
   }
-  if (dynamic_cast<const TOrvalisEditField*>(&object) != nullptr ||
-      dynamic_cast<const TOrvalisButton*>(&object) != nullptr || dynamic_cast<const TOrvalisText*>(&object) != nullptr)
+  // What the reader typed, as the variable holds it.
+  if (const auto* edit = dynamic_cast<const TOrvalisEditField*>(&object)) return edit->Text();
+  if (dynamic_cast<const TOrvalisButton*>(&object) != nullptr || dynamic_cast<const TOrvalisText*>(&object) != nullptr)
     return std::string(object.Txt());
   return {};
 }
@@ -90,10 +99,7 @@ std::string ObjectInfoValue(const TargetObject& target, ObjectInfo info) {
     case ObjectInfo::Height: return Number(ObjectPageRect(object).height());
     case ObjectInfo::FileName: return FileNameOf(object);
     case ObjectInfo::SelectedText: return SelectedTextOf(object);
-    case ObjectInfo::CursorPosition:
-      // No caret until the field has its inner control: selection start 0,
-      // length 0.
-      return dynamic_cast<const TOrvalisEditField*>(&object) != nullptr ? "1" : std::string();
+    case ObjectInfo::CursorPosition: return CursorPositionOf(object);
     case ObjectInfo::ImageWidth:
     case ObjectInfo::ImageHeight: {
       const auto* picture = dynamic_cast<const TOrvalisPicture*>(&object);

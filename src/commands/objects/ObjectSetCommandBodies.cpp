@@ -79,6 +79,20 @@ int StyleBits(const FontStyleWords& words) {
 }
 
 // Lays the object's text out again in its new font.
+// Edit fields, lists and combo boxes show their font through the control
+// inside them; false for other objects.
+bool RenderInnerControlFont(TOrvalisObj& object) {
+  if (auto* field = dynamic_cast<TOrvalisEditField*>(&object)) {
+    field->FontChanged();
+    return true;
+  }
+  if (auto* list = dynamic_cast<TOrvalisListObject*>(&object)) {
+    list->ApplyObjectFont();
+    return true;
+  }
+  return false;
+}
+
 void RenderNewFont(TOrvalisObj& object, bool styleChanged) {
   if (auto* chain = dynamic_cast<TOrvalisLinkedArticle*>(&object)) {
     // The first box copies its font to the others and lays them out.
@@ -91,6 +105,8 @@ void RenderNewFont(TOrvalisObj& object, bool styleChanged) {
   } else if (auto* button = dynamic_cast<TOrvalisButton*>(&object)) {
     // An auto-sized button fits the caption in its new font.
     button->CaptionChanged();
+  } else {
+    RenderInnerControlFont(object);
   }
 }
 
@@ -99,7 +115,7 @@ void RenderNewColour(TOrvalisObj& object) {
     article->FontColourChanged();
   else if (auto* text = dynamic_cast<TOrvalisText*>(&object))
     text->FontColourChanged();
-  else
+  else if (!RenderInnerControlFont(object))
     object.update();
 }
 

@@ -49,8 +49,10 @@ TEST_F(ObjectCommandInfo, EachTypeGivesItsFileCaptionAndPictureValues) {
       {"Rect", "Caption", ""},
       {"Text", "Caption", kEveryTypeCaption},
       {"EditField", "Caption", kEveryTypeCaption},
-      {"EditField", "CursorPosition", "1"},
-      {"EditField", "SelectedText", ""},
+      // The page's first tab stop: the field took the focus by Tab when
+      // the page showed, which selects its whole text.
+      {"EditField", "CursorPosition", "6"},
+      {"EditField", "SelectedText", kEveryTypeCaption},
       {"ListBox", "Caption", items},
       {"ComboBox", "Caption", items},
       {"CheckBox", "Caption", kEveryTypeCaption},
