@@ -119,8 +119,8 @@ TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
   for (const char* expected :
        {"Clicks=2", "ClickedBy=HelloButton", "InBox=no", "LeftBox=1", "Dropped=Basket at 390,200", "StripClicks=1",
         "Sound=Checked", "SoundClicks=1", "Colour=Red", "Triangle=1",
-        // Every page was visited once and the input ended on the sixth.
-        "Current=Objects", "Goodbye=Visited 6 pages",
+        // Every page was visited once and the input ended on the seventh.
+        "Current=Form", "Goodbye=Visited 7 pages",
         // The texts page: the score button twice, the link that runs a
         // script once, and last the link to the bookmark.
         "Score=2", "LinkRuns=1", "HyperlinkClickedText=Go to the end",
@@ -128,7 +128,12 @@ TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
         "Answer=2",
         // The objects page: what its enter action asked of the objects it
         // had moved and sized, and what the restyling button left.
-        "BoxLeft=40", "BallWidth=140", "StarWidth=64", "BallVisible=False", "StarLeft=250"})
+        "BoxLeft=40", "BallWidth=140", "StarWidth=64", "BallVisible=False", "StarLeft=250",
+        // The form page: typed in upper case (a change run per letter), the
+        // mask's literal kept, one pick from the list, the combo's second
+        // item by number, and one drag of the volume.
+        "Name=ADA", "NameEdits=3", "Code=123-456", "Fruit=Cherry", "FruitPicks=1", "Size=2", "Volume=8",
+        "VolumeMoves=1"})
     if (saved.count(expected) == 0) missing += std::string(expected) + "\n";
   std::string all;
   for (const std::string& line : saved) all += line + "\n";
@@ -246,6 +251,34 @@ TEST_F(DemoPublicationPlayed, ObjectsPageMovesRestylesHidesAndReorders) {
   const auto green = [](QColor c) { return c.green() > 100 && c.red() < 60 && c.blue() < 60; };
   EXPECT_EQ(CountPixels(start, QRect(20, 140, 560, 50), green), 0);
   EXPECT_GT(CountPixels(end, QRect(20, 140, 560, 50), green), 500);
+}
+
+TEST_F(DemoPublicationPlayed, FormPageShowsWhatWasTypedPickedAndDragged) {
+  const QImage form = Shot("demo-form.png");
+  ASSERT_FALSE(form.isNull());
+  const auto dark = [](QColor c) { return c.lightness() < 100; };
+  // The typed name in the field (20,50 240x28) and the code in the masked
+  // one (280,50 120x28): dark text on white.
+  EXPECT_GT(CountPixels(form, QRect(22, 52, 100, 24), dark), 30) << "the name";
+  EXPECT_GT(CountPixels(form, QRect(282, 52, 100, 24), dark), 30) << "the code";
+  // The list (20,95 160x110) shows its picked third row in the highlight
+  // colour, and nothing else highlighted.
+  const QColor highlight = form.pixelColor(150, 133);
+  EXPECT_NE(highlight, QColor(Qt::white));
+  const QRect picked = BoundsOf(form, QRect(21, 96, 158, 108), [&](QColor c) { return c == highlight; });
+  EXPECT_GT(picked.width(), 100);
+  EXPECT_LT(picked.top(), 133);
+  EXPECT_GT(picked.bottom(), 133);
+  EXPECT_LT(picked.height(), 25);
+  // The combo (200,95) shows its chosen item's text.
+  EXPECT_GT(CountPixels(form, QRect(204, 98, 120, 18), dark), 20) << "the combo's item";
+  // The volume's thumb (10 wide, as high as the bar at 200,150, 300 x 24)
+  // moved from 3 of 10 to 8 of 10: its left at 200 + round(8 / 10 x 290).
+  // Above the 6-pixel track only the thumb covers the page.
+  const QColor page = form.pixelColor(195, 152);
+  const auto notPage = [&](QColor c) { return c != page; };
+  EXPECT_EQ(CountPixels(form, QRect(285, 151, 14, 6), notPage), 0) << "the thumb left its old place";
+  EXPECT_EQ(BoundsOf(form, QRect(200, 151, 300, 6), notPage), QRect(432, 151, 10, 6));
 }
 
 }  // namespace
