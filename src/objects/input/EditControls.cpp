@@ -105,6 +105,26 @@ void TEditControl::TakeDroppedFiles(const QStringList& files) {
   ReplaceText(text, true);
 }
 
+bool TEditControl::AcceptFileDrag(QDragMoveEvent* event, bool readOnly) {
+  if (readOnly || DroppedFiles(event->mimeData()).isEmpty()) return false;
+  event->acceptProposedAction();
+  return true;
+}
+
+bool TEditControl::TakeDrop(QDropEvent* event, const std::function<void(QPoint)>& placeCaret) {
+  if (const QStringList files = DroppedFiles(event->mimeData()); !files.isEmpty()) {
+    TakeDroppedFiles(files);
+    event->acceptProposedAction();
+    return true;
+  }
+  if (event->source() == &Widget() || !event->mimeData()->hasText()) return false;
+  placeCaret(event->position().toPoint());
+  InsertByRules(event->mimeData()->text());
+  Widget().setFocus(Qt::MouseFocusReason);
+  event->acceptProposedAction();
+  return true;
+}
+
 void TEditControl::InsertByRules(const QString& text) {
   if (text.isEmpty()) return;
   const std::optional<QString> taken = rules_.Pasted(text);
@@ -178,37 +198,17 @@ void TEditLine::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TEditLine::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedFiles(event->mimeData()).isEmpty() && !isReadOnly()) {
-    event->acceptProposedAction();
-    return;
-  }
-  QLineEdit::dragEnterEvent(event);
+  if (!AcceptFileDrag(event, isReadOnly())) QLineEdit::dragEnterEvent(event);
 }
 
 void TEditLine::dragMoveEvent(QDragMoveEvent* event) {
-  if (!DroppedFiles(event->mimeData()).isEmpty() && !isReadOnly()) {
-    event->acceptProposedAction();
-    return;
-  }
-  QLineEdit::dragMoveEvent(event);
+  if (!AcceptFileDrag(event, isReadOnly())) QLineEdit::dragMoveEvent(event);
 }
 
 void TEditLine::dropEvent(QDropEvent* event) {
   if (isReadOnly()) return;
-  if (const QStringList files = DroppedFiles(event->mimeData()); !files.isEmpty()) {
-    TakeDroppedFiles(files);
-    event->acceptProposedAction();
-    return;
-  }
-  // A move inside the field is the line edit's own.
-  if (event->source() == this || !event->mimeData()->hasText()) {
-    QLineEdit::dropEvent(event);
-    return;
-  }
-  setCursorPosition(cursorPositionAt(event->position().toPoint()));
-  InsertByRules(event->mimeData()->text());
-  setFocus(Qt::MouseFocusReason);
-  event->acceptProposedAction();
+  // A move inside the field is the control's own.
+  if (!TakeDrop(event, [this](QPoint at) { setCursorPosition(cursorPositionAt(at)); })) QLineEdit::dropEvent(event);
 }
 
 // --- Multi-line -----------------------------------------------------------------
@@ -302,36 +302,17 @@ void TEditMemo::insertFromMimeData(const QMimeData* source) {
 }
 
 void TEditMemo::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedFiles(event->mimeData()).isEmpty() && !isReadOnly()) {
-    event->acceptProposedAction();
-    return;
-  }
-  QPlainTextEdit::dragEnterEvent(event);
+  if (!AcceptFileDrag(event, isReadOnly())) QPlainTextEdit::dragEnterEvent(event);
 }
 
 void TEditMemo::dragMoveEvent(QDragMoveEvent* event) {
-  if (!DroppedFiles(event->mimeData()).isEmpty() && !isReadOnly()) {
-    event->acceptProposedAction();
-    return;
-  }
-  QPlainTextEdit::dragMoveEvent(event);
+  if (!AcceptFileDrag(event, isReadOnly())) QPlainTextEdit::dragMoveEvent(event);
 }
 
 void TEditMemo::dropEvent(QDropEvent* event) {
   if (isReadOnly()) return;
-  if (const QStringList files = DroppedFiles(event->mimeData()); !files.isEmpty()) {
-    TakeDroppedFiles(files);
-    event->acceptProposedAction();
-    return;
-  }
-  if (event->source() == this || !event->mimeData()->hasText()) {
-    QPlainTextEdit::dropEvent(event);
-    return;
-  }
-  setTextCursor(cursorForPosition(event->position().toPoint()));
-  InsertByRules(event->mimeData()->text());
-  setFocus(Qt::MouseFocusReason);
-  event->acceptProposedAction();
+  // A move inside the field is the control's own.
+  if (!TakeDrop(event, [this](QPoint at) { setTextCursor(cursorForPosition(at)); })) QPlainTextEdit::dropEvent(event);
 }
 
 }  // namespace orv

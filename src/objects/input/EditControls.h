@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "objects/input/EditInputRules.h"
 
@@ -41,6 +42,14 @@ class TEditControl {
   // Inserts `text` where the caret is, by the paste rules; a refused text
   // beeps.
   void InsertByRules(const QString& text);
+  // A drag carrying files is the field's own, unless it is read-only; true
+  // when it took `event`.
+  static bool AcceptFileDrag(QDragMoveEvent* event, bool readOnly);
+  // Files replace the text; text from elsewhere goes in where
+  // `placeCaret` puts the caret for the drop point, and the field takes the
+  // focus. False for what the control's own drop does (a move inside it,
+  // anything without text).
+  bool TakeDrop(QDropEvent* event, const std::function<void(QPoint)>& placeCaret);
   // The characters of a key press the field lets in (`typed`), or empty.
   QString TypedText(const QString& typed) const { return rules_.Typed(typed); }
   virtual void InsertPlain(const QString& text) = 0;
