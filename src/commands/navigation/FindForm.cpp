@@ -16,6 +16,7 @@
 #include "container/PublicationKeyTable.h"
 #include "commands/navigation/FindFlash.h"
 #include "commands/navigation/PlayerDialog.h"
+#include "objects/input/EditField.h"
 #include "objects/input/ListObjects.h"
 #include "pages/OrvalisBackground.h"
 #include "pages/PageList.h"
@@ -189,6 +190,12 @@ bool TFindForm::ShowMatch(const TFindMatch& match) {
     SelectInView(*parts.View, match.position, match.length);
     return true;
   }
+  // A field shows the found text selected, and is not flashed.
+  if (match.kind == TFindMatch::fmCaption)
+    if (auto* field = dynamic_cast<TOrvalisEditField*>(object)) {
+      field->SelectText(match.position, match.length);
+      return true;
+    }
   TOrvalisBackground* page = nullptr;
   const QPoint at = object->PagePosition(&page);
   if (page == nullptr) return false;

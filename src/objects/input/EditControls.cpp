@@ -284,6 +284,14 @@ int TEditMemo::SelectionLength() const {
   return cursor.selectionEnd() - cursor.selectionStart();
 }
 
+void TEditMemo::Select(int start, int length) {
+  QTextCursor cursor = textCursor();
+  cursor.setPosition(start);
+  cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+  ensureCursorVisible();
+}
+
 void TEditMemo::keyPressEvent(QKeyEvent* event) {
   PassKeyByRules(event, rules_, [this](QKeyEvent* key) { QPlainTextEdit::keyPressEvent(key); });
 }

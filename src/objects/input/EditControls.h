@@ -32,6 +32,8 @@ class TEditControl {
   // selected, with a length of 0.
   virtual int SelectionStart() const = 0;
   virtual int SelectionLength() const = 0;
+  // Selects `length` characters of Text() from `start` and shows them.
+  virtual void Select(int start, int length) = 0;
   virtual void SetColours(const QColor& base, const QColor& text);
 
  protected:
@@ -67,6 +69,7 @@ class TEditLine : public QLineEdit, public TEditControl {
   void SetMaxLength(int length) override { setMaxLength(length); }
   int SelectionStart() const override;
   int SelectionLength() const override;
+  void Select(int start, int length) override { setSelection(start, length); }
   void PasteFromClipboard();
 
  protected:
@@ -90,6 +93,7 @@ class TEditMemo : public QPlainTextEdit, public TEditControl {
   void SetMaxLength(int length) override;
   int SelectionStart() const override;
   int SelectionLength() const override;
+  void Select(int start, int length) override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -55,6 +55,17 @@ int VariablePosition(const QString& text, int position, bool multiLine) {
   return position + static_cast<int>(QStringView(text).left(position).count(QLatin1Char('\n')));
 }
 
+// The control's position for a position the variable counts.
+int ControlPosition(const QString& text, int position, bool multiLine) {
+  if (!multiLine) return std::clamp(position, 0, static_cast<int>(text.size()));
+  int counted = 0;
+  for (int i = 0; i < text.size(); ++i) {
+    counted += text[i] == QLatin1Char('\n') ? 2 : 1;
+    if (counted > position) return i;
+  }
+  return static_cast<int>(text.size());
+}
+
 }  // namespace
 
 TOrvalisEditField::TOrvalisEditField(int type, QWidget* parent, TObjectHost* host)
@@ -352,6 +363,22 @@ int TOrvalisEditField::SelectionLength() const {
   const int start = control_->SelectionStart();
   return VariablePosition(text, start + control_->SelectionLength(), rules_.MultiLine) -
          VariablePosition(text, start, rules_.MultiLine);
+}
+
+void TOrvalisEditField::SelectText(int start, int length) {
+  if (control_ == nullptr) return;
+  const QString text = control_->Text();
+  const int from = ControlPosition(text, start, rules_.MultiLine);
+  control_->Select(from, ControlPosition(text, start + length, rules_.MultiLine) - from);
+}
+
+TFindParts TOrvalisEditField::FindParts() {
+  TFindParts parts = TOrvalisObj::FindParts();
+  for (std::string_view script : {ChangeAction(), GainFocusAction(), LoseFocusAction()})
+    if (!script.empty()) parts.Actions.push_back(script);
+  // A search must not give a password away.
+  if (passwordChar_ == 0) parts.Caption = Text();
+  return parts;
 }
 
 std::string TOrvalisEditField::SelectedText() const {

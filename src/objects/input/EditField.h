@@ -58,6 +58,10 @@ class TOrvalisEditField : public TOrvalisObj {
   int SelectionStart() const;
   int SelectionLength() const;
   std::string SelectedText() const;
+  // Selects in the variable's characters, as Find shows a match.
+  void SelectText(int start, int length);
+  // Find searches the text, unless it is a password, and the scripts.
+  TFindParts FindParts() override;
   // Whether the text fills the mask as it requires; true without a mask.
   bool SatisfiesMask() const;
   // The longest text a field holds when no maximum is set.

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "FindWindowFixture.h"
+#include "objects/input/EditField.h"
 #include "objects/input/ListObjects.h"
 #include "objects/text/TextBlock.h"
 #include "richtext/RichTextDocument.h"
@@ -212,6 +213,24 @@ TEST_F(FindWindowFixture, ACaptionMatchFlashesTheButtonEightTimes) {
   EXPECT_EQ(inverted, (std::vector<bool>{false, true, false, true, false, true, false}));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(flash, nullptr);
+}
+
+// A field's text is searched unless it is a password; a match shows
+// selected, counted as the variable counts (a line break two), with no
+// flash.
+TEST_F(FindWindowFixture, AFieldShowsItsMatchSelectedAndAPasswordIsNotSearched) {
+  ASSERT_TRUE(Open("NewPage=One\r\n" +
+                   ObjectLines(9, "Secret", QRect(10, 10, 150, 24), {"Text=plum pie", "EditPassword=Yes"}) +
+                   ObjectLines(9, "Memo", QRect(10, 50, 150, 60), {"Text=apple\xB6plum pie", "EditMultiLine=Yes"})));
+  // The password field comes first on the page.
+  Run("FindFirst \"plum\" \"One\"");
+  auto* memo = dynamic_cast<TOrvalisEditField*>(Object("Memo"));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(memo->SelectedText(), "plum");
+  EXPECT_EQ(memo->SelectionStart(), 7);
+  EXPECT_EQ(Find().Flash(), nullptr);
+  Run("FindNext");
+  EXPECT_EQ(asked.size(), 1u);
 }
 
 // An item match selects the item, leaves the variable to the reader and
