@@ -124,6 +124,8 @@ void RefreshObjectBody(TActionEval& eval) {
   TOrvalisObj& object = *target->Object;
   if (auto* picture = dynamic_cast<TOrvalisPicture*>(&object)) {
     picture->Reload();
+  } else if (auto* animator = dynamic_cast<TOrvalisAnimator*>(&object)) {
+    animator->Reload();
   } else if (auto* article = dynamic_cast<TOrvalisArticle*>(&object)) {
     article->Reload(false);
   } else if (auto* text = dynamic_cast<TOrvalisText*>(&object)) {
@@ -131,7 +133,6 @@ void RefreshObjectBody(TActionEval& eval) {
     const std::string kept(text->Txt());
     text->SetTxt(kept);
   } else if (dynamic_cast<TOrvalisWebBrowser*>(&object) != nullptr ||
-             dynamic_cast<TOrvalisAnimator*>(&object) != nullptr ||
              dynamic_cast<TOrvalisMediaPlayer*>(&object) != nullptr ||
              dynamic_cast<TOrvalisFlash*>(&object) != nullptr ||
              dynamic_cast<TOrvalisPolygon*>(&object) != nullptr ||

@@ -202,8 +202,9 @@ bool LoadFileOf(TOrvalisObj& object, const std::string& file) {
       button->SetLibImage(file);
     else if (button->ImageStyle() == ovbsIndividual)
       button->SetUpImage(file);
-  } else if (dynamic_cast<TOrvalisAnimator*>(&object) != nullptr ||
-             dynamic_cast<TOrvalisMediaPlayer*>(&object) != nullptr ||
+  } else if (auto* animator = dynamic_cast<TOrvalisAnimator*>(&object)) {
+    animator->SetImageFile(file);
+  } else if (dynamic_cast<TOrvalisMediaPlayer*>(&object) != nullptr ||
              dynamic_cast<TOrvalisWebBrowser*>(&object) != nullptr ||
              dynamic_cast<TOrvalisFlash*>(&object) != nullptr) {
     // These take a file name, but opening a new one belongs with their
