@@ -24,6 +24,8 @@
 #include "app/WindowOutline.h"
 #include "app/WindowPositionStore.h"
 #include "base/Ansi.h"
+#include "commands/media/CartoonPlayer.h"
+#include "commands/media/MediaList.h"
 #include "base/HostPath.h"
 #include "commands/registry/RegistryStore.h"
 #include "container/Publication.h"
@@ -66,6 +68,10 @@ class TWindowPageSteps : public TPageChangeSteps {
   void FocusFirstObject(int index) override { form_.FocusFirstObject(index); }
   void StopMovers() override {
     if (form_.OnStopMovers) form_.OnStopMovers();
+  }
+  // The new page was raised over the cartoons.
+  void ResumeCartoons() override {
+    if (TMediaList* media = MediaListOf(form_)) KeepCartoonsOnTop(*media);
   }
   bool Waiting() const { return waiting_ > 0; }
 
