@@ -119,8 +119,8 @@ TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
   for (const char* expected :
        {"Clicks=2", "ClickedBy=HelloButton", "InBox=no", "LeftBox=1", "Dropped=Basket at 390,200", "StripClicks=1",
         "Sound=Checked", "SoundClicks=1", "Colour=Red", "Triangle=1",
-        // Every page was visited once and the input ended on the seventh.
-        "Current=Form", "Goodbye=Visited 7 pages",
+        // Every page was visited once and the input ended on the eighth.
+        "Current=Motion", "Goodbye=Visited 8 pages",
         // The texts page: the score button twice, the link that runs a
         // script once, and last the link to the bookmark.
         "Score=2", "LinkRuns=1", "HyperlinkClickedText=Go to the end",
@@ -133,7 +133,9 @@ TEST_F(DemoPublicationPlayed, ScriptsSetWhatTheInputAskedFor) {
         // mask's literal kept, one pick from the list, the combo's second
         // item by number, and one drag of the volume.
         "Name=ADA", "NameEdits=3", "Code=123-456", "Fruit=Cherry", "FruitPicks=1", "Size=2", "Volume=8",
-        "VolumeMoves=1"})
+        "VolumeMoves=1",
+        // The motion page: the button's mover ended where its path does.
+        "RunnerLeft=300"})
     if (saved.count(expected) == 0) missing += std::string(expected) + "\n";
   std::string all;
   for (const std::string& line : saved) all += line + "\n";
@@ -279,6 +281,39 @@ TEST_F(DemoPublicationPlayed, FormPageShowsWhatWasTypedPickedAndDragged) {
   const auto notPage = [&](QColor c) { return c != page; };
   EXPECT_EQ(CountPixels(form, QRect(285, 151, 14, 6), notPage), 0) << "the thumb left its old place";
   EXPECT_EQ(BoundsOf(form, QRect(200, 151, 300, 6), notPage), QRect(432, 151, 10, 6));
+}
+
+// The motion page after about three seconds: its 200 ms timer ticked (the
+// exact count depends on the machine), the mover put the square at the end
+// of its path, and the cartoon and the spinning picture show.
+TEST_F(DemoPublicationPlayed, MotionPageTicksMovesAndAnimates) {
+  int ticks = -1;
+  long elapsed = -1;
+  for (const std::string& line : SavedVariables()) {
+    if (line.rfind("Ticks=", 0) == 0) ticks = std::stoi(line.substr(6));
+    if (line.rfind("ClockMs=", 0) == 0) elapsed = std::stol(line.substr(8));
+  }
+  EXPECT_GE(ticks, 3);
+  // The time since the timer started, written at each tick: at least most
+  // of the ticks' intervals (Qt may fire a timer a little early).
+  EXPECT_GE(elapsed, 150L * ticks);
+
+  const QImage motion = Shot("demo-motion.png");
+  ASSERT_FALSE(motion.isNull());
+  const auto red = [](QColor c) { return c.red() > 180 && c.green() < 80 && c.blue() < 80; };
+  const auto green = [](QColor c) { return c.green() > 130 && c.red() < 80 && c.blue() < 100; };
+  // The 40 x 40 square went from (40, 150) to (300, 150).
+  EXPECT_EQ(BoundsOf(motion, QRect(0, 140, 640, 60), red), QRect(300, 150, 40, 40));
+  // A frame of the hopping cartoon (32 x 32, green on a transparent
+  // ground) about its start at (380, 250).
+  const QRect hop = BoundsOf(motion, QRect(340, 220, 120, 60), green);
+  EXPECT_GE(hop.width(), 18);
+  EXPECT_LE(hop.width(), 32);
+  EXPECT_GE(hop.height(), 18);
+  EXPECT_EQ(CountPixels(motion, QRect(340, 220, 120, 60), [](QColor c) { return c == QColor(255, 0, 255); }), 0)
+      << "the cartoon's magenta ground shows";
+  // The spinning picture's red quarter.
+  EXPECT_GT(CountPixels(motion, QRect(40, 50, 24, 24), red), 100);
 }
 
 }  // namespace
