@@ -10,6 +10,7 @@
 #include "app/WorkForm.h"
 #include "base/Ansi.h"
 #include "base/NumberText.h"
+#include "commands/WholeNumberParams.h"
 #include "commands/media/CartoonFile.h"
 #include "commands/media/CartoonFileSource.h"
 #include "commands/media/CartoonPlayer.h"
@@ -30,39 +31,11 @@ namespace orv {
 
 namespace {
 
-std::int64_t WholeParam(TActionEval& eval, int n) {
-  return NumberParam(eval.Param(n), eval.Vars().DecimalSymbol());
-}
-
-int IntParam(TActionEval& eval, int n) {
-  return static_cast<int>(std::clamp<std::int64_t>(WholeParam(eval, n), INT_MIN, INT_MAX));
-}
-
-// Gives the input lock back however the wait ends.
-class InputLockHold {
- public:
-  InputLockHold(TScriptHost& host, bool take) : host_(take ? &host : nullptr) {
-    if (host_) host_->TakeInputLock();
-  }
-  ~InputLockHold() {
-    if (host_) host_->ReleaseInputLock();
-  }
-  InputLockHold(const InputLockHold&) = delete;
-  InputLockHold& operator=(const InputLockHold&) = delete;
-
- private:
-  TScriptHost* host_;
-};
-
 // Serves events until the record is gone: the cartoon ended, or another
 // script stopped it. During an exclusive run user input stays locked out.
 void WaitWhilePlaying(TActionEval& eval, TMediaList& list, int id) {
   const QPointer<TMediaList> watched(&list);
-  InputLockHold lock(eval.Host(), eval.Engine().ExclusiveCount() > 0);
-  while (watched && watched->FindId(id) != nullptr && !WaitMustEnd(eval)) {
-    eval.Host().ServeUserInterface();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  ServeWhile(eval, [&] { return watched && watched->FindId(id) != nullptr; });
 }
 
 void PlayCartoonFileBody(TActionEval& eval) {

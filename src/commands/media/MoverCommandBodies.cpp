@@ -24,31 +24,10 @@ namespace orv {
 
 namespace {
 
-// Gives the input lock back however the wait ends.
-class InputLockHold {
- public:
-  InputLockHold(TScriptHost& host, bool take) : host_(take ? &host : nullptr) {
-    if (host_) host_->TakeInputLock();
-  }
-  ~InputLockHold() {
-    if (host_) host_->ReleaseInputLock();
-  }
-  InputLockHold(const InputLockHold&) = delete;
-  InputLockHold& operator=(const InputLockHold&) = delete;
-
- private:
-  TScriptHost* host_;
-};
-
 // Until the mover has ended: another script's StopMovingObject or a page
 // change ends it as well as the end of its path.
 void WaitForMover(TActionEval& eval, const QPointer<TObjectMover>& mover) {
-  // During an exclusive run user input stays locked out.
-  InputLockHold lock(eval.Host(), eval.Engine().ExclusiveCount() > 0);
-  while (mover && !mover->HasEnded() && !WaitMustEnd(eval)) {
-    eval.Host().ServeUserInterface();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  ServeWhile(eval, [&] { return mover && !mover->HasEnded(); });
 }
 
 void MoveObjectAlongPathBody(TActionEval& eval) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/NumberText.h"
+#include "commands/WholeNumberParams.h"
 #include "commands/media/MediaCommands.h"
 #include "commands/objects/ObjectLookup.h"
 #include "objects/media/Animator.h"
@@ -18,36 +19,24 @@
 namespace orv {
 namespace {
 
-// A number parameter as an int, beyond the int range clamped.
-int IntParam(TActionEval& eval, int n) {
-  const std::int64_t value = NumberParam(eval.Param(n), eval.Vars().DecimalSymbol());
-  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
-}
-
-template <typename T>
-T* FindOfType(TActionEval& eval) {
-  const std::optional<TargetObject> target = FindTargetObject(eval);
-  return target ? dynamic_cast<T*>(target->Object) : nullptr;
-}
-
 void TimerStartBody(TActionEval& eval) {
-  if (auto* timer = FindOfType<TOrvalisTimer>(eval)) timer->Start(IntParam(eval, 2));
+  if (auto* timer = FindTargetOfType<TOrvalisTimer>(eval)) timer->Start(IntParam(eval, 2));
 }
 
 void TimerStopBody(TActionEval& eval) {
-  if (auto* timer = FindOfType<TOrvalisTimer>(eval)) timer->Stop();
+  if (auto* timer = FindTargetOfType<TOrvalisTimer>(eval)) timer->Stop();
 }
 
 // The number is the count of loops to play (0: endlessly), whatever older
 // documentation called it.
 void GIFPlayBody(TActionEval& eval) {
-  if (auto* animator = FindOfType<TOrvalisAnimator>(eval)) animator->Play(IntParam(eval, 2));
+  if (auto* animator = FindTargetOfType<TOrvalisAnimator>(eval)) animator->Play(IntParam(eval, 2));
 }
 
 // Stops as the object stops itself: back to the first frame with
 // AutoRewind, otherwise on the frame shown, where GIFPlay goes on.
 void GIFStopBody(TActionEval& eval) {
-  if (auto* animator = FindOfType<TOrvalisAnimator>(eval)) animator->Pause();
+  if (auto* animator = FindTargetOfType<TOrvalisAnimator>(eval)) animator->Pause();
 }
 
 }  // namespace

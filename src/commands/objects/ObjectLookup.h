@@ -23,6 +23,13 @@ struct TargetObject {
 // inesistente."; an empty name is never found. Nothing without a window.
 std::optional<TargetObject> FindTargetObject(TActionEval& eval);
 
+// The same object when it is a T; null otherwise.
+template <typename T>
+T* FindTargetOfType(TActionEval& eval) {
+  const std::optional<TargetObject> target = FindTargetObject(eval);
+  return target ? dynamic_cast<T*>(target->Object) : nullptr;
+}
+
 // In a custom window, on the current page, or on the master page while the
 // current page shows it: a change to it is seen at once.
 bool IsOnScreen(const TargetObject& target);

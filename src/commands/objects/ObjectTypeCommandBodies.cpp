@@ -9,6 +9,7 @@
 
 #include "app/WorkForm.h"
 #include "base/NumberText.h"
+#include "commands/WholeNumberParams.h"
 #include "commands/objects/ListBoxCommands.h"
 #include "commands/objects/ObjectCommands.h"
 #include "commands/objects/ObjectLookup.h"
@@ -28,30 +29,18 @@
 namespace orv {
 namespace {
 
-// A number parameter as an int, beyond the int range clamped.
-int IntParam(TActionEval& eval, int n) {
-  const std::int64_t value = NumberParam(eval.Param(n), eval.Vars().DecimalSymbol());
-  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
-}
-
-template <typename T>
-T* FindOfType(TActionEval& eval) {
-  const std::optional<TargetObject> target = FindTargetObject(eval);
-  return target ? dynamic_cast<T*>(target->Object) : nullptr;
-}
-
 // The bar keeps its range whole (the other end gives way), pulls its value
 // into it and redraws itself.
 void TrackBarSetMinBody(TActionEval& eval) {
-  if (auto* bar = FindOfType<TOrvalisTrackBar>(eval)) bar->SetMinimum(IntParam(eval, 2));
+  if (auto* bar = FindTargetOfType<TOrvalisTrackBar>(eval)) bar->SetMinimum(IntParam(eval, 2));
 }
 
 void TrackBarSetMaxBody(TActionEval& eval) {
-  if (auto* bar = FindOfType<TOrvalisTrackBar>(eval)) bar->SetMaximum(IntParam(eval, 2));
+  if (auto* bar = FindTargetOfType<TOrvalisTrackBar>(eval)) bar->SetMaximum(IntParam(eval, 2));
 }
 
 void PictureMagnifyBody(TActionEval& eval) {
-  if (auto* picture = FindOfType<TOrvalisPicture>(eval)) picture->SetZoomFactor(IntParam(eval, 2));
+  if (auto* picture = FindTargetOfType<TOrvalisPicture>(eval)) picture->SetZoomFactor(IntParam(eval, 2));
 }
 
 // Turns to the page of an article that lies on another page, screened as

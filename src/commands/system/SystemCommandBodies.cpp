@@ -38,38 +38,15 @@ void NumToDateBody(TActionEval& eval) {
   eval.Vars().SetVar(eval.Param(3), DateNumberToText(RealParam(eval, 1), eval.Param(2), eval.Vars().DateSettings()));
 }
 
-// Gives the input lock back however the wait ends.
-class InputLockHold {
- public:
-  InputLockHold(TScriptHost& host, bool take) : host_(take ? &host : nullptr) {
-    if (host_) host_->TakeInputLock();
-  }
-  ~InputLockHold() {
-    if (host_) host_->ReleaseInputLock();
-  }
-  InputLockHold(const InputLockHold&) = delete;
-  InputLockHold& operator=(const InputLockHold&) = delete;
-
- private:
-  TScriptHost* host_;
-};
-
 void DelayBody(TActionEval& eval) {
   const double ms = std::nearbyint(std::fmin(std::fmax(RealParam(eval, 1), -kLongestDelayMs), kLongestDelayMs));
   if (ms == 0) return;
-  TScriptEngine& engine = eval.Engine();
-  const auto ended = [&eval] { return WaitMustEnd(eval); };
   const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(static_cast<std::int64_t>(std::fabs(ms)));
   if (ms > 0) {
-    // Events are served while waiting; during an exclusive run user input
-    // stays locked out.
-    InputLockHold lock(eval.Host(), engine.ExclusiveCount() > 0);
-    while (Clock::now() < deadline && !ended()) {
-      eval.Host().ServeUserInterface();
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    ServeWhile(eval, [&deadline] { return Clock::now() < deadline; });
   } else {
-    while (Clock::now() < deadline && !ended()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // A negative delay waits without serving events.
+    while (Clock::now() < deadline && !WaitMustEnd(eval)) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
 }
 
