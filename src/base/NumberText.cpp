@@ -1,6 +1,8 @@
 #include "base/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <limits>
 
@@ -142,6 +144,11 @@ std::string_view StripLiteral(std::string_view text) {
 
 bool HasOptionWord(std::string_view options, std::string_view word) {
   return AnsiFindText(options, word) != std::string_view::npos;
+}
+
+int SaturatedAbs(std::int64_t value) {
+  const std::int64_t magnitude = value < 0 ? (value == INT64_MIN ? INT64_MAX : -value) : value;
+  return static_cast<int>(std::min<std::int64_t>(magnitude, INT_MAX));
 }
 
 }  // namespace orv

@@ -13,6 +13,9 @@ namespace orv {
 std::optional<double> ReadNumber(std::string_view text, char decimalSymbol);
 // Toward zero; NaN gives 0 and values outside the 64-bit range are clamped.
 std::int64_t TruncateNumber(double value);
+// |value| within the int range, the smallest int (and anything beyond)
+// giving the largest: counts and delays taken without their sign.
+int SaturatedAbs(std::int64_t value);
 // ReadNumber, then truncated toward zero.
 std::optional<std::int64_t> ReadWholeNumber(std::string_view text, char decimalSymbol);
 // A number parameter: the text read and truncated, `fallback` when it is not

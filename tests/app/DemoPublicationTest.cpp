@@ -29,7 +29,7 @@ TEST(DemoPublication, FirstPageAndScriptsAsPlayed) {
   const std::string shot = dir / "demo.png";
   const std::string vars = dir / "vars.txt";
   const CommandResult r = RunCommand("QT_QPA_PLATFORM=offscreen " + BinPath("orvalis") +
-                                     " --quit-after 200 --screenshot '" + shot + "' --save-vars '" + vars +
+                                     " --quit-after 3000 --screenshot '" + shot + "' --save-vars '" + vars +
                                      "' '" + demo + "'");
   ASSERT_EQ(r.status, 0) << r.output;
   QImage image(QString::fromStdString(shot));

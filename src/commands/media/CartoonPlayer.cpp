@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 
+#include "base/NumberText.h"
 #include "commands/media/CartoonOverlay.h"
 
 namespace orv {
@@ -32,11 +33,6 @@ class BusyTurn {
 };
 
 }  // namespace
-
-int SaturatedAbs(std::int64_t value) {
-  const std::int64_t magnitude = value < 0 ? (value == INT64_MIN ? INT64_MAX : -value) : value;
-  return static_cast<int>(std::min<std::int64_t>(magnitude, INT_MAX));
-}
 
 TCartoonPlayer::TCartoonPlayer(TCartoonStrip strip, const TCartoonPath& path, QWidget& area)
     : strip_(std::move(strip)) {

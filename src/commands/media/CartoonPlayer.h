@@ -122,8 +122,4 @@ class TCartoonPlayer : public QObject, public TMediaPlayback {
 // at its next turn.
 void KeepCartoonsOnTop(TMediaList& list);
 
-// |value| within the int range, the smallest int (and anything beyond)
-// giving the largest.
-int SaturatedAbs(std::int64_t value);
-
 }  // namespace orv

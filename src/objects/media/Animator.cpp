@@ -10,18 +10,13 @@
 #include <cstdlib>
 
 #include "base/HostPath.h"
+#include "base/NumberText.h"
 #include "container/DocumentValue.h"
 #include "pages/BackgroundMessages.h"
 #include "pages/PictureCache.h"
 #include "pages/PictureCacheSource.h"
 
 namespace orv {
-namespace {
-
-// |value|, the smallest int giving the largest.
-int Magnitude(int value) { return value == INT_MIN ? INT_MAX : std::abs(value); }
-
-}  // namespace
 
 TOrvalisAnimator::TOrvalisAnimator(int type, QWidget* parent, TObjectHost* host)
     : TOrvalisObj(type, parent, host), clock_(MakeQtStepClock()) {}
@@ -46,7 +41,7 @@ bool TOrvalisAnimator::ApplyKey(const KeyValue& key) {
   } else if (name == "OBJDONEACTION=") {
     doneAction_.SetView(key.Text());
   } else if (name == "LOOPTIMES=") {
-    loopCount_ = Magnitude(key.Number());
+    loopCount_ = SaturatedAbs(key.Number());
   } else if (name == "AUTOSIZE=") {
     autoSizing_ = key.Yes();
   } else if (name == "AUTOREWIND=") {
@@ -128,7 +123,7 @@ void TOrvalisAnimator::WatchedVariableChanged(std::string_view, std::string_view
 void TOrvalisAnimator::Play(int loops) {
   if (movie_ == nullptr) return;
   StopAnimating();
-  loopCount_ = Magnitude(loops);
+  loopCount_ = SaturatedAbs(loops);
   loopsDone_ = 0;
   if (resumeFrame_ >= 0) {
     movie_->jumpToFrame(resumeFrame_);

@@ -13,12 +13,6 @@
 #include "script/Vars.h"
 
 namespace orv {
-namespace {
-
-// |value|, the smallest int giving the largest.
-int Magnitude(int value) { return value == INT_MIN ? INT_MAX : std::abs(value); }
-
-}  // namespace
 
 TOrvalisTimer::TOrvalisTimer(int type, QWidget* parent, TObjectHost* host)
     : TOrvalisObj(type, parent, host), clock_(MakeQtStepClock()) {
@@ -35,7 +29,7 @@ bool TOrvalisTimer::ApplyKey(const KeyValue& key) {
   if (name == "OBJACTION=") timerAction_.SetView(key.Text());
   else if (name == "VARNAME=") varName_ = key.Text();
   else if (name == "AUTOSTART=") autoStart_ = key.Yes();
-  else if (name == "INTERVAL=") interval_ = Magnitude(key.Number());
+  else if (name == "INTERVAL=") interval_ = SaturatedAbs(key.Number());
   else if (name == "RUNONCE=") runOnce_ = key.Yes();
   else if (name == "AUTOSTOP=") autoStop_ = key.Yes();
   else return false;
@@ -50,7 +44,7 @@ void TOrvalisTimer::Arm() {
 
 void TOrvalisTimer::Start(int interval) {
   clock_->Cancel();
-  interval_ = Magnitude(interval);
+  interval_ = SaturatedAbs(interval);
   startMs_ = clock_->NowMs();
   // A start of its own is no continuation of a suspension.
   suspended_ = false;

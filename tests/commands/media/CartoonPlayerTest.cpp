@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/NumberText.h"
 #include "commands/media/CartoonFile.h"
 #include "commands/media/CartoonOverlay.h"
 #include "commands/media/CartoonPlayer.h"
@@ -106,7 +107,7 @@ TEST_F(CartoonPlayerTest, FramesAndPlacesTurnByTurn) {
       EXPECT_EQ(Describe(player->Shown()), Describe(c.turns[i]));
       // The overlay covers every frame it shows within the area.
       ASSERT_NE(player->Overlay(), nullptr);
-      if (c.turns[i] && std::abs(c.turns[i]->centre.x()) < 100000) {
+      if (c.turns[i] && std::abs(static_cast<std::int64_t>(c.turns[i]->centre.x())) < 100000) {
         const TCartoonFrame& at = *c.turns[i];
         const QRect frame(at.centre.x() - 10, at.centre.y() - 8, 20, 16);
         if (frame.intersects(area.rect())) {
