@@ -7,9 +7,9 @@ namespace orv {
 namespace {
 
 // The characters QLineEdit's mask reads as something other than a literal.
-bool QtMaskSpecial(QChar c) {
-  static const QString special = QStringLiteral("AaNnXx90Dd#HhBb<>!\\[]{}");
-  return special.contains(c);
+bool IsQtMaskCharacter(QChar c) {
+  static const QString reserved = QStringLiteral("AaNnXx90Dd#HhBb<>!\\[]{}");
+  return reserved.contains(c);
 }
 
 QChar Unicode(char c) { return QChar(static_cast<char32_t>(AnsiCharToUnicode(static_cast<unsigned char>(c)))); }
@@ -27,7 +27,7 @@ class MaskWriter {
     // Qt's mask ends at its first ";", escaped or not: a literal ";"
     // cannot stand in it and is left out.
     if (c == QLatin1Char(';')) return;
-    if (QtMaskSpecial(c)) form_.QtMask += QLatin1Char('\\');
+    if (IsQtMaskCharacter(c)) form_.QtMask += QLatin1Char('\\');
     form_.QtMask += c;
     form_.Literals.push_back(true);
   }
