@@ -282,6 +282,10 @@ TOrvalisBackground* TOrvalisObj::PageBackground() const {
   return page;
 }
 
+void TOrvalisObj::UpdateInnerTabStop(QWidget* control) const {
+  if (control != nullptr) control->setFocusPolicy(InPublicationArea() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 bool TOrvalisObj::InPublicationArea() const {
   TOrvalisBackground* page = nullptr;
   const QPoint position = PagePosition(&page);

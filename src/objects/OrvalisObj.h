@@ -156,6 +156,9 @@ class TOrvalisObj : public QWidget, public TBackgroundObject, private TVarChange
   QPoint PagePosition(TOrvalisBackground** page = nullptr) const;
   TOrvalisBackground* PageBackground() const;
   bool InPublicationArea() const;
+  // The control an edit field or list wraps takes the focus by Tab only
+  // while the object lies within the publication area; a click always.
+  void UpdateInnerTabStop(QWidget* control) const;
   // Repaints the part of `pageRect` that the object covers.
   void InvalidatePageRect(const QRect& pageRect);
   // Places a rectangle given in document numbers: sizes below 0 become 0,

@@ -296,8 +296,7 @@ void TOrvalisEditField::resizeEvent(QResizeEvent* event) {
 }
 
 void TOrvalisEditField::UpdateTabStop() {
-  if (control_ != nullptr)
-    control_->Widget().setFocusPolicy(InPublicationArea() ? Qt::StrongFocus : Qt::ClickFocus);
+  UpdateInnerTabStop(control_ != nullptr ? &control_->Widget() : nullptr);
 }
 
 void TOrvalisEditField::SetEnabledState(bool value) {

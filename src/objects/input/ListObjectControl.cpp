@@ -86,7 +86,7 @@ void TOrvalisListObject::ApplyLook() {
 void TOrvalisListObject::ApplyObjectFont() { ApplyLook(); }
 
 void TOrvalisListObject::UpdateTabStop() {
-  if (QWidget* control = Control()) control->setFocusPolicy(InPublicationArea() ? Qt::StrongFocus : Qt::ClickFocus);
+  UpdateInnerTabStop(Control());
 }
 
 void TOrvalisListObject::UpdateCursor() {
